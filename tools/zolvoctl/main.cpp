@@ -1,0 +1,124 @@
+// zolvoctl: the command-line companion of the Zolvo program, for support,
+// scripting and checks.
+#include "ConfigJson.h"
+#include "LoadSave.h"
+#include "ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr const char* usage = "usage: zolvoctl <verb> [options]\n"
+                              "  show [--dir DIR]     print the configuration as JSON\n"
+                              "  resave [--dir DIR]   load and save the configuration (creates missing files)\n"
+                              "  locations            print the built-in location table as JSON\n"
+                              "  texts                print the text catalogue as JSON\n"
+                              "DIR is the folder of the data files; by default the folder of this program.\n";
+
+struct Options {
+    QString dir;
+};
+
+// Parses the options after the verb; false on anything unknown.
+bool parseOptions(const QStringList& args, bool takesDir, Options& options)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        if (takesDir && args[i] == QLatin1String("--dir") && i + 1 < args.size()) {
+            options.dir = args[++i];
+        } else if (takesDir && args[i].startsWith(QLatin1String("--dir="))) {
+            options.dir = args[i].mid(6);
+        } else {
+            std::fprintf(stderr, "zolvoctl: unknown argument \"%s\"\n", qPrintable(args[i]));
+            return false;
+        }
+    }
+    if (options.dir.isEmpty())
+        options.dir = programFolder();
+    return true;
+}
+
+void print(const Json& json)
+{
+    std::puts(json.dump(2).c_str());
+}
+
+bool folderExists(const QString& dir)
+{
+    if (QDir(dir).exists())
+        return true;
+    std::fprintf(stderr, "zolvoctl: the folder \"%s\" does not exist\n", qPrintable(dir));
+    return false;
+}
+
+int show(const Options& options)
+{
+    if (!folderExists(options.dir))
+        return 1;
+    const TLoadSave store(options.dir);
+    print(configurationJson(store));
+    return 0;
+}
+
+int resave(const Options& options)
+{
+    if (!folderExists(options.dir))
+        return 1;
+    TLoadSave store(options.dir);
+    store.SaveCfg();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        std::fputs(usage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString verb = args.takeFirst();
+
+    struct Verb {
+        bool takesDir;
+        std::function<int(const Options&)> run;
+    };
+    const std::map<QString, Verb> verbs = {
+        {QStringLiteral("show"), {true, show}},
+        {QStringLiteral("resave"), {true, resave}},
+        {QStringLiteral("locations"),
+            {false,
+                [](const Options&) {
+                    print(locationsJson());
+                    return 0;
+                }}},
+        {QStringLiteral("texts"),
+            {false,
+                [](const Options&) {
+                    print(textsJson());
+                    return 0;
+                }}},
+    };
+    const auto found = verbs.find(verb);
+    if (found == verbs.end()) {
+        std::fprintf(stderr, "zolvoctl: unknown verb \"%s\"\n%s", qPrintable(verb), usage);
+        return 2;
+    }
+    Options options;
+    if (!parseOptions(args, found->second.takesDir, options))
+        return 2;
+    try {
+        return found->second.run(options);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zolvoctl: %s\n", error.what());
+        return 1;
+    }
+}
