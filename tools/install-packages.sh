@@ -9,6 +9,9 @@ packages=(
     g++
     pkg-config
     qt6-base-dev
+    libhidapi-dev
+    libudev-dev
+    libbenchmark-dev
     libgtest-dev
     googletest
 )

@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the program.
+# Sets up, builds and starts the program with a stand-in Zolvo attached.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-packages.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLVO_BUILD_TESTS=OFF >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLVO_BUILD_TESTS=OFF -DZOLVO_BUILD_BENCH=OFF >/dev/null
 cmake --build build
-# Until the desktop window exists, show the configuration of the program folder.
-exec build/bin/zolvoctl show
+
+# The stand-in Zolvo, on a socket the program finds through ZOLVO_VIRTUAL_DEVICE.
+socket_dir=$(mktemp -d)
+export ZOLVO_VIRTUAL_DEVICE="$socket_dir/zolvo.sock"
+build/bin/zolvo-virtual-device serve --socket "$ZOLVO_VIRTUAL_DEVICE" &
+device_pid=$!
+trap 'kill $device_pid 2>/dev/null; rm -rf "$socket_dir"' EXIT
+for _ in $(seq 50); do [ -S "$ZOLVO_VIRTUAL_DEVICE" ] && break; sleep 0.1; done
+
+# Until the desktop window exists: send the configuration of the program
+# folder (build/bin) to the stand-in Zolvo and show it.
+build/bin/zolvoctl send
+build/bin/zolvoctl compare
+build/bin/zolvoctl show

@@ -168,3 +168,10 @@ void GlobalProgAktieList::updateRuimtes(int deletedRuimte)
         if (entry.second->Ruimte >= deletedRuimte && entry.second->Ruimte < ProgAktie::firstSceneRuimte)
             --entry.second->Ruimte;
 }
+
+void GlobalProgAktieList::sortMainList()
+{
+    for (auto& entry : theMainList)
+        entry.first = entry.second->getIndex();
+    std::stable_sort(theMainList.begin(), theMainList.end(), keyLess);
+}

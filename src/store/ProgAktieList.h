@@ -59,6 +59,9 @@ public:
     void deleteApparaat(int ruimte, int apparaat);
     void updateRuimtes(int deletedRuimte);
 
+    // Re-keys the main list and sorts it by key (the device's table order).
+    void sortMainList();
+
     const KeyedAktieList& mainList() const { return theMainList; }
 
 private:

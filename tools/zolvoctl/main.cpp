@@ -1,6 +1,7 @@
 // zolvoctl: the command-line companion of the Zolvo program, for support,
 // scripting and checks.
 #include "ConfigJson.h"
+#include "DeviceVerbs.h"
 #include "LoadSave.h"
 #include "ProgramFolder.h"
 
@@ -20,20 +21,30 @@ constexpr const char* usage = "usage: zolvoctl <verb> [options]\n"
                               "  resave [--dir DIR]   load and save the configuration (creates missing files)\n"
                               "  locations            print the built-in location table as JSON\n"
                               "  texts                print the text catalogue as JSON\n"
+    "  send [--dir DIR]     send scenes, sun table and timer program to the Zolvo\n"
+    "  compare [--dir DIR]  whether the Zolvo holds the tables of the configuration (exit 0 same, 1 different)\n"
+    "  switch ROOM APPLIANCE on|off|dim N [--dir DIR]\n"
+    "                       switch one appliance (ROOM and APPLIANCE 0..15, N 1..16)\n"
+    "  scene N [--dir DIR]  run scene N (0..15) on the Zolvo\n"
+    "  update-firmware [--dir DIR]\n"
+    "                       update an outdated Zolvo to the built-in firmware\n"
                               "DIR is the folder of the data files; by default the folder of this program.\n";
 
 struct Options {
     QString dir;
+    QStringList positional;
 };
 
 // Parses the options after the verb; false on anything unknown.
-bool parseOptions(const QStringList& args, bool takesDir, Options& options)
+bool parseOptions(const QStringList& args, bool takesDir, bool takesPositional, Options& options)
 {
     for (int i = 0; i < args.size(); ++i) {
         if (takesDir && args[i] == QLatin1String("--dir") && i + 1 < args.size()) {
             options.dir = args[++i];
         } else if (takesDir && args[i].startsWith(QLatin1String("--dir="))) {
             options.dir = args[i].mid(6);
+        } else if (takesPositional && !args[i].startsWith(QLatin1String("--"))) {
+            options.positional.append(args[i]);
         } else {
             std::fprintf(stderr, "zolvoctl: unknown argument \"%s\"\n", qPrintable(args[i]));
             return false;
@@ -75,6 +86,18 @@ int resave(const Options& options)
     return 0;
 }
 
+int locations(const Options&)
+{
+    print(locationsJson());
+    return 0;
+}
+
+int texts(const Options&)
+{
+    print(textsJson());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -89,23 +112,19 @@ int main(int argc, char* argv[])
 
     struct Verb {
         bool takesDir;
+        bool takesPositional;
         std::function<int(const Options&)> run;
     };
     const std::map<QString, Verb> verbs = {
-        {QStringLiteral("show"), {true, show}},
-        {QStringLiteral("resave"), {true, resave}},
-        {QStringLiteral("locations"),
-            {false,
-                [](const Options&) {
-                    print(locationsJson());
-                    return 0;
-                }}},
-        {QStringLiteral("texts"),
-            {false,
-                [](const Options&) {
-                    print(textsJson());
-                    return 0;
-                }}},
+        {QStringLiteral("show"), {true, false, show}},
+        {QStringLiteral("resave"), {true, false, resave}},
+        {QStringLiteral("locations"), {false, false, locations}},
+        {QStringLiteral("texts"), {false, false, texts}},
+        {QStringLiteral("send"), {true, false, [](const Options& o) { return sendVerb(o.dir); }}},
+        {QStringLiteral("compare"), {true, false, [](const Options& o) { return compareVerb(o.dir); }}},
+        {QStringLiteral("switch"), {true, true, [](const Options& o) { return switchVerb(o.dir, o.positional); }}},
+        {QStringLiteral("scene"), {true, true, [](const Options& o) { return sceneVerb(o.dir, o.positional); }}},
+        {QStringLiteral("update-firmware"), {true, false, [](const Options& o) { return updateFirmwareVerb(o.dir); }}},
     };
     const auto found = verbs.find(verb);
     if (found == verbs.end()) {
@@ -113,7 +132,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     Options options;
-    if (!parseOptions(args, found->second.takesDir, options))
+    if (!parseOptions(args, found->second.takesDir, found->second.takesPositional, options))
         return 2;
     try {
         return found->second.run(options);

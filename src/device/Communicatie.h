@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DeviceReport.h"
+
+#include <array>
+#include <cstdint>
+
+class ProgAktie;
+class TLoadSave;
+
+// The tables the program keeps in the device, built from the configuration
+// store, uploaded in chunks and compared with what the device holds. One
+// instance per job.
+class TCommunicatie {
+public:
+    static constexpr int maxProgEntries = 300;
+    static constexpr std::uint8_t endMarker = 0xF0;
+
+    explicit TCommunicatie(TLoadSave& store);
+
+    void ProgtoTable();
+    void AktietoTable(ProgAktie& aktie, int index);
+    int NrOfItemsInProgTable() const;
+    void SendProg();
+
+    void ScenestoTable();
+    void ReadScenes();
+    void SendScenes();
+    void executeScenes(int anIndex);
+    void SendSun();
+
+    bool ZolvoIsSameAsPc();
+
+    std::array<std::uint8_t, progTableSize> ProgTable{};
+    std::array<std::uint8_t, sceneTableSize> SceneTable{};
+    std::array<std::uint8_t, sceneTableSize> ATSceneTable{};
+
+private:
+    TLoadSave& _store;
+};
+
+// Uploads `size` bytes of `table` with `code`: reports of up to 60 bytes at
+// offsets 0, 60, ... while the offset stays below `size`.
+void uploadTable(std::uint8_t code, const std::uint8_t* table, std::size_t size);
+// Reads `size` bytes with the block-read `code`: requests at 0, 64, ...
+void readTable(std::uint8_t code, std::uint8_t* table, std::size_t size);

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "HidTransport.h"
+
+#include <memory>
+#include <set>
+#include <vector>
+
+// What the device link asks of the desktop program. The defaults suit a
+// program without windows (zolvoctl): messages go to standard error.
+class DeviceLinkUi {
+public:
+    virtual ~DeviceLinkUi() = default;
+    // While a message dialog is open, device changes are ignored.
+    virtual bool messageDialogOpen() { return false; }
+    // "The Zolvo is not connected", shown modally until the user closes it.
+    virtual void showNotConnected();
+    // Arms the 500 ms timer that starts the firmware update.
+    virtual void startUpdateTimer() {}
+    // The firmware-update dialog, when it is open, hears that the device is back.
+    virtual void deviceReturnedCurrent() {}
+};
+
+// The HID device controller: watches the set of HID devices and runs the
+// presence check when a device arrived or left, and once at creation.
+class THidCtrl {
+public:
+    THidCtrl(HidTransport& transport, DeviceLinkUi& ui);
+
+    // The presence check. `fromController` is false when the check runs
+    // itself again after the not-connected message.
+    void HidCtrlDeviceChange(bool fromController);
+    // Compares the set of HID devices with the last one; runs the presence
+    // check when it changed.
+    void devicesMayHaveChanged();
+
+    HidTransport& transport() { return _transport; }
+
+private:
+    bool HidCtrlEnumerate(const HidDeviceInfo& device);
+
+    HidTransport& _transport;
+    DeviceLinkUi& _ui;
+    std::vector<HidDeviceInfo> _knownDevices;
+    std::uint16_t _foundProductId = 0;
+};
+
+// Creates the controller (freeing an earlier one); the first presence check
+// runs when the Qt event loop next turns.
+THidCtrl& recreatehidctrl(HidTransport& transport, DeviceLinkUi& ui);
+THidCtrl* HidCtrl();
+void destroyhidctrl();
+
+// Whether a HID device is the Zolvo (current or to be updated).
+bool isZolvo(const HidDeviceInfo& device);
+
+// The connect sequence's device-code step.
+void checkdevicecode();
