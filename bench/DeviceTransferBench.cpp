@@ -21,7 +21,7 @@ namespace {
 
 double threadCpuSeconds()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
@@ -71,9 +71,9 @@ struct Bench {
 
     QTemporaryDir folder;
     TLoadSave* store = nullptr;
-    VirtualZolvo device{builtInFlash()};
-    VirtualZolvoServer server{device, folder.filePath("bench.sock").toStdString()};
-    VirtualTransport transport{folder.filePath("bench.sock").toStdString()};
+    VirtualZolvo device {builtInFlash()};
+    VirtualZolvoServer server {device, folder.filePath("bench.sock").toStdString()};
+    VirtualTransport transport {folder.filePath("bench.sock").toStdString()};
 };
 
 void reportCost(benchmark::State& state, double cpuSeconds, std::size_t reports)
@@ -90,7 +90,7 @@ void BM_BareExchange(benchmark::State& state)
     for (auto _ : state) {
         bench.device.clearTrace();
         const double start = threadCpuSeconds();
-        Report answer{};
+        Report answer {};
         requestFromDev(makeCommand(Cmd::ReadDeviceCode), answer);
         cpu += threadCpuSeconds() - start;
         reports += 2;

@@ -32,7 +32,7 @@ void appendRule(DstRules& rules, std::size_t at, const MonthWeekDay& change, int
 
 DstRules dstRulesFor(const PcTimeZoneInfo& zone, int year)
 {
-    DstRules rules{};
+    DstRules rules {};
     appendRule(rules, 0, zone.StandardDate, year, true);
     appendRule(rules, 4, zone.DaylightDate, year, false);
     return rules;
@@ -42,12 +42,11 @@ Report setClockCommand(const QDateTime& localTime, bool daylightInEffect)
 {
     const QDate date = localTime.date();
     const QTime time = localTime.time();
-    return makeCommand(Cmd::SetClock, {static_cast<std::uint8_t>(date.year() - 2000),
-                                       static_cast<std::uint8_t>(date.month()), static_cast<std::uint8_t>(date.day()),
-                                       static_cast<std::uint8_t>(time.hour()), static_cast<std::uint8_t>(time.minute()),
-                                       static_cast<std::uint8_t>(time.second()),
-                                       static_cast<std::uint8_t>(date.dayOfWeek() % 7 + 1),
-                                       static_cast<std::uint8_t>(daylightInEffect ? 1 : 0)});
+    return makeCommand(Cmd::SetClock,
+        {static_cast<std::uint8_t>(date.year() - 2000), static_cast<std::uint8_t>(date.month()),
+            static_cast<std::uint8_t>(date.day()), static_cast<std::uint8_t>(time.hour()),
+            static_cast<std::uint8_t>(time.minute()), static_cast<std::uint8_t>(time.second()),
+            static_cast<std::uint8_t>(date.dayOfWeek() % 7 + 1), static_cast<std::uint8_t>(daylightInEffect ? 1 : 0)});
 }
 
 void SetClock()

@@ -5,13 +5,12 @@
 #include "PcTimeZone.h"
 #include "Sunrise.h"
 #include "Switching.h"
+#include "TableTransfer.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr std::size_t chunkSize = 60;
-constexpr std::size_t blockSize = 64;
 constexpr std::size_t entrySize = 5;
 // The marker offset of a full table; its report carries the marker alone.
 constexpr std::size_t fullTableOffset = TCommunicatie::maxProgEntries * entrySize;
@@ -19,16 +18,11 @@ constexpr std::uint8_t rampLevels[] = {1, 2, 3, 4, 5, 7, 9, 11, 13, 16};
 
 Report chunk(std::uint8_t code, std::size_t offset, std::size_t count, const std::uint8_t* data)
 {
-    Report report = makeCommand(code, {static_cast<std::uint8_t>(offset & 0xFF),
-                                       static_cast<std::uint8_t>((offset >> 8) & 0xFF),
-                                       static_cast<std::uint8_t>(count)});
+    Report report = makeCommand(code,
+        {static_cast<std::uint8_t>(offset & 0xFF), static_cast<std::uint8_t>((offset >> 8) & 0xFF),
+            static_cast<std::uint8_t>(count)});
     std::copy_n(data, std::min(count, reportSize - 5), report.begin() + 5);
     return report;
-}
-
-Report blockRequest(std::uint8_t code, std::size_t offset)
-{
-    return makeCommand(code, {static_cast<std::uint8_t>(offset & 0xFF), static_cast<std::uint8_t>((offset >> 8) & 0xFF)});
 }
 
 const Apparaat* applianceOf(const TLoadSave& store, int ruimte, int apparaat)
@@ -39,21 +33,6 @@ const Apparaat* applianceOf(const TLoadSave& store, int ruimte, int apparaat)
 }
 
 } // namespace
-
-void uploadTable(std::uint8_t code, const std::uint8_t* table, std::size_t size)
-{
-    for (std::size_t offset = 0; offset < size; offset += chunkSize)
-        SendtoDev(chunk(code, offset, std::min(chunkSize, size - offset), table + offset));
-}
-
-void readTable(std::uint8_t code, std::uint8_t* table, std::size_t size)
-{
-    DeviceExchange hold;
-    for (std::size_t offset = 0; offset < size; offset += blockSize) {
-        requestFromDev(blockRequest(code, offset), Data);
-        std::copy_n(Data.begin() + 1, std::min(blockSize, size - offset), table + offset);
-    }
-}
 
 void SwitchAppliance(int code, std::uint8_t switchValue)
 {
@@ -93,8 +72,8 @@ void TCommunicatie::AktietoTable(ProgAktie& aktie, int index)
     entry[0] = static_cast<std::uint8_t>((zon != 0 ? 1 : 0) | (combinatie ? 2 : 0) | ((aktie.Minuut & 0x3F) << 2));
     entry[1] = static_cast<std::uint8_t>((aktie.Uur & 0x1F) | ((maand & 0x07) << 5));
     entry[2] = static_cast<std::uint8_t>(((maand >> 3) & 1) | ((dag & 0x7F) << 1));
-    entry[3] = static_cast<std::uint8_t>(((dag >> 7) & 1) | (aktie.RandomB ? 2 : 0) | (currentReceiver ? 4 : 0) |
-                                         ((aktie.OnOffDim & 0x1F) << 3));
+    entry[3] = static_cast<std::uint8_t>(
+        ((dag >> 7) & 1) | (aktie.RandomB ? 2 : 0) | (currentReceiver ? 4 : 0) | ((aktie.OnOffDim & 0x1F) << 3));
     entry[4] = static_cast<std::uint8_t>(code & 0xFF);
 }
 
@@ -146,10 +125,10 @@ void TCommunicatie::SendProg()
     if (!ZolvoConnected)
         return;
     const auto marker = static_cast<std::size_t>(NrOfItemsInProgTable());
-    for (std::size_t offset = 0; offset <= marker; offset += chunkSize) {
+    for (std::size_t offset = 0; offset <= marker; offset += tableChunkSize) {
         // Reports carry 60 bytes; the one at the very end of a full table
         // carries the marker alone with count 0.
-        const std::size_t count = std::min(chunkSize, fullTableOffset - offset);
+        const std::size_t count = std::min(tableChunkSize, fullTableOffset - offset);
         Report report = chunk(Cmd::WriteProgTable, offset, count, ProgTable.data() + offset);
         if (count == 0)
             report[5] = ProgTable[offset];
@@ -215,14 +194,16 @@ bool TCommunicatie::ZolvoIsSameAsPc()
         return false;
 
     ProgtoTable();
-    std::array<std::uint8_t, progTableSize> device{};
+    std::array<std::uint8_t, progTableSize> device {};
     if (ZolvoConnected) {
         DeviceExchange hold;
         std::size_t stored = 0;
         bool markerSeen = false;
-        for (std::size_t offset = 0; stored < fullTableOffset && !markerSeen; offset += blockSize) {
-            requestFromDev(blockRequest(Cmd::ReadProgTable, offset), Data);
-            for (std::size_t i = 0; i < blockSize && stored < fullTableOffset; ++i) {
+        for (std::size_t offset = 0; stored < fullTableOffset && !markerSeen; offset += tableBlockSize) {
+            requestFromDev(makeCommand(Cmd::ReadProgTable,
+                               {static_cast<std::uint8_t>(offset & 0xFF), static_cast<std::uint8_t>(offset >> 8)}),
+                Data);
+            for (std::size_t i = 0; i < tableBlockSize && stored < fullTableOffset; ++i) {
                 device[stored] = Data[1 + i];
                 if (stored % entrySize == 0 && device[stored] == endMarker) {
                     markerSeen = true;

@@ -31,16 +31,10 @@ public:
 
     bool ZolvoIsSameAsPc();
 
-    std::array<std::uint8_t, progTableSize> ProgTable{};
-    std::array<std::uint8_t, sceneTableSize> SceneTable{};
-    std::array<std::uint8_t, sceneTableSize> ATSceneTable{};
+    std::array<std::uint8_t, progTableSize> ProgTable {};
+    std::array<std::uint8_t, sceneTableSize> SceneTable {};
+    std::array<std::uint8_t, sceneTableSize> ATSceneTable {};
 
 private:
     TLoadSave& _store;
 };
-
-// Uploads `size` bytes of `table` with `code`: reports of up to 60 bytes at
-// offsets 0, 60, ... while the offset stays below `size`.
-void uploadTable(std::uint8_t code, const std::uint8_t* table, std::size_t size);
-// Reads `size` bytes with the block-read `code`: requests at 0, 64, ...
-void readTable(std::uint8_t code, std::uint8_t* table, std::size_t size);

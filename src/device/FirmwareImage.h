@@ -13,7 +13,7 @@
 // device takes: every pair of data bytes swapped.
 struct ParsedImage {
     std::vector<std::uint8_t> progbuf; // flashSize + 1 bytes, 0xFF where the image has no data
-    std::optional<TextRow> error;      // txtFUaddrerr or txtFUfilecorrupt when the parse stopped on an error
+    std::optional<TextRow> error; // txtFUaddrerr or txtFUfilecorrupt when the parse stopped on an error
 };
 
 ParsedImage readbuf(const QStringList& hexLines, std::size_t flashsize = flashSize);

@@ -15,15 +15,41 @@ std::unique_ptr<THidCtrl> controller;
 
 } // namespace
 
+void DeviceLinkUi::showMessage(const QString& title, const QString& text)
+{
+    std::fprintf(stderr, "%s %s\n", qPrintable(title), qPrintable(text));
+}
+
 void DeviceLinkUi::showNotConnected()
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(gettext(txtLetOp)), qPrintable(gettext(txtNietAangesloten)));
+    showMessage(gettext(txtLetOp), gettext(txtNietAangesloten));
+}
+
+DeviceLinkUi& deviceLinkUi()
+{
+    static DeviceLinkUi defaults;
+    return controller ? controller->ui() : defaults;
+}
+
+bool IsZolvoConnected(bool silent)
+{
+    if (!ZolvoConnected && !silent)
+        deviceLinkUi().showNotConnected();
+    return ZolvoConnected;
+}
+
+bool IsValidCode(int code, bool silent)
+{
+    if (code != -1)
+        return true;
+    if (!silent)
+        deviceLinkUi().showMessage(gettext(txtLetOp), gettext(txtGeenCode));
+    return false;
 }
 
 bool isZolvo(const HidDeviceInfo& device)
 {
-    return device.vendorId == zolvoVendorId &&
-           (device.productId == ProdID || device.productId == outdatedProductId);
+    return device.vendorId == zolvoVendorId && (device.productId == ProdID || device.productId == outdatedProductId);
 }
 
 THidCtrl::THidCtrl(HidTransport& transport, DeviceLinkUi& ui)
@@ -112,12 +138,12 @@ void checkdevicecode()
     const int sum = (Data[1] + Data[2] + Data[3]) & 0xFF;
     if (Data[4] == 255 - sum)
         return;
-    static std::mt19937 random(std::random_device{}());
+    static std::mt19937 random(std::random_device {}());
     std::uniform_int_distribution<std::uint32_t> draw(0, 0x3FFFFF);
     std::uint32_t code = 0;
     while (code == 0)
         code = draw(random);
-    SendtoDev(makeCommand(Cmd::WriteDeviceCode, {static_cast<std::uint8_t>(code >> 16),
-                                                 static_cast<std::uint8_t>((code >> 8) & 0xFF),
-                                                 static_cast<std::uint8_t>(code & 0xFF)}));
+    SendtoDev(makeCommand(Cmd::WriteDeviceCode,
+        {static_cast<std::uint8_t>(code >> 16), static_cast<std::uint8_t>((code >> 8) & 0xFF),
+            static_cast<std::uint8_t>(code & 0xFF)}));
 }

@@ -2,6 +2,8 @@
 
 #include "HidTransport.h"
 
+#include <QString>
+
 #include <memory>
 #include <set>
 #include <vector>
@@ -13,12 +15,14 @@ public:
     virtual ~DeviceLinkUi() = default;
     // While a message dialog is open, device changes are ignored.
     virtual bool messageDialogOpen() { return false; }
-    // "The Zolvo is not connected", shown modally until the user closes it.
+    // A message with one OK button, shown modally until the user closes it.
+    virtual void showMessage(const QString& title, const QString& text);
+    // "The Zolvo is not connected".
     virtual void showNotConnected();
     // Arms the 500 ms timer that starts the firmware update.
-    virtual void startUpdateTimer() {}
+    virtual void startUpdateTimer() { }
     // The firmware-update dialog, when it is open, hears that the device is back.
-    virtual void deviceReturnedCurrent() {}
+    virtual void deviceReturnedCurrent() { }
 };
 
 // The HID device controller: watches the set of HID devices and runs the
@@ -35,6 +39,7 @@ public:
     void devicesMayHaveChanged();
 
     HidTransport& transport() { return _transport; }
+    DeviceLinkUi& ui() { return _ui; }
 
 private:
     bool HidCtrlEnumerate(const HidDeviceInfo& device);
@@ -50,6 +55,15 @@ private:
 THidCtrl& recreatehidctrl(HidTransport& transport, DeviceLinkUi& ui);
 THidCtrl* HidCtrl();
 void destroyhidctrl();
+
+// The program's answers to the link: those of the controller, or the
+// defaults while there is none.
+DeviceLinkUi& deviceLinkUi();
+
+// The guards of user-initiated device operations: false, with a message
+// unless `silent`, when no Zolvo is connected or the appliance has no code.
+bool IsZolvoConnected(bool silent);
+bool IsValidCode(int code, bool silent);
 
 // Whether a HID device is the Zolvo (current or to be updated).
 bool isZolvo(const HidDeviceInfo& device);

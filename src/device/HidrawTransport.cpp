@@ -40,8 +40,7 @@ public:
     void drainInput() override
     {
         std::uint8_t buffer[reportSize - 1];
-        while (hid_read_timeout(_handle, buffer, sizeof buffer, 0) > 0) {
-        }
+        while (hid_read_timeout(_handle, buffer, sizeof buffer, 0) > 0) { }
     }
 
 private:
@@ -75,8 +74,8 @@ std::vector<HidDeviceInfo> HidrawTransport::enumerate()
     std::vector<HidDeviceInfo> devices;
     hid_device_info* list = hid_enumerate(0, 0);
     for (const hid_device_info* d = list; d; d = d->next) {
-        devices.push_back({d->path ? d->path : "", d->vendor_id, d->product_id, d->release_number,
-                           fromWide(d->product_string)});
+        devices.push_back(
+            {d->path ? d->path : "", d->vendor_id, d->product_id, d->release_number, fromWide(d->product_string)});
     }
     hid_free_enumeration(list);
     std::sort(devices.begin(), devices.end(), [](const auto& a, const auto& b) { return a.path < b.path; });

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-thread_local Report Command{};
-thread_local Report Data{};
+thread_local Report Command {};
+thread_local Report Data {};
 
-std::atomic<bool> ZolvoConnected{false};
-std::atomic<bool> reprog{false};
+std::atomic<bool> ZolvoConnected {false};
+std::atomic<bool> reprog {false};
 
 QString sDevicename = QStringLiteral("Zolvo");
 QString firmwareversion = QStringLiteral("2.8");
@@ -78,7 +78,7 @@ void ReadFromDev(Report& data)
     std::lock_guard lock(deviceMutex());
     if (!ZolvoConnected || !TheDev)
         return;
-    Report answer{};
+    Report answer {};
     if (TheDev->read(answer.data(), readTimeoutMs) == 1)
         data = answer;
 }
@@ -91,7 +91,7 @@ bool requestFromDev(const Report& command, Report& data)
     TheDev->drainInput();
     if (!TheDev->write(command.data()))
         return false;
-    Report answer{};
+    Report answer {};
     if (TheDev->read(answer.data(), readTimeoutMs) != 1)
         return false;
     data = answer;

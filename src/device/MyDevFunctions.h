@@ -23,11 +23,11 @@ extern std::atomic<bool> ZolvoConnected;
 extern std::atomic<bool> reprog;
 
 // Identity values, set by the program before the link starts.
-extern QString sDevicename;     // "Zolvo"
+extern QString sDevicename; // "Zolvo"
 extern QString firmwareversion; // version of the built-in image, "2.8"
 extern QString softwareversion; // "3.1"
-extern int ProdID;              // 0x0802
-extern QString vn;              // version of the device last found
+extern int ProdID; // 0x0802
+extern QString vn; // version of the device last found
 
 inline constexpr std::uint16_t zolvoVendorId = 0xFEFF;
 inline constexpr std::uint16_t outdatedProductId = 0x0801;
@@ -47,6 +47,7 @@ bool requestFromDev(const Report& command, Report& data);
 class DeviceExchange {
 public:
     DeviceExchange();
+
 private:
     std::unique_lock<std::recursive_mutex> _lock;
 };

@@ -10,15 +10,15 @@
 
 // A yearly change in month-week-day form.
 struct MonthWeekDay {
-    int month = 0;     // 1..12; 0 when the zone has no summer time
+    int month = 0; // 1..12; 0 when the zone has no summer time
     int dayOfWeek = 0; // 0 = Sunday .. 6 = Saturday
-    int week = 0;      // 1..4, 5 = last
+    int week = 0; // 1..4, 5 = last
     int hour = 0;
     int minute = 0;
 };
 
 struct PcTimeZoneInfo {
-    int Bias = 0;         // minutes: UTC = local standard time + Bias
+    int Bias = 0; // minutes: UTC = local standard time + Bias
     int StandardBias = 0; // minutes added to Bias in standard time (0)
     int DaylightBias = 0; // minutes added to Bias in summer time (-60 mostly)
     MonthWeekDay StandardDate; // change back to standard time

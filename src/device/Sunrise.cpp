@@ -1,5 +1,7 @@
 #include "Sunrise.h"
 
+#include "TableTransfer.h"
+
 #include "Clock.h"
 #include "LoadSave.h"
 #include "MyDevFunctions.h"
@@ -23,8 +25,6 @@ constexpr int minutesPerDay = 24 * 60;
 constexpr std::size_t halfSize = sunTableSize / 2;
 constexpr std::size_t recordSize = 6;
 constexpr std::uint8_t movesEarlier = 0x80;
-constexpr std::size_t uploadChunk = 60;
-constexpr std::size_t readBlock = 64;
 
 // Days from the epoch J2000.0 to 0h UT of the date. The integer divisions
 // truncate on purpose: the tables must match those computed before, byte
@@ -151,27 +151,12 @@ void tsunrise::CreateSunSetTable(double lat, double lon, double gmt)
 
 void tsunrise::SendTable() const
 {
-    for (std::size_t offset = 0; offset < SunTable.size(); offset += uploadChunk) {
-        const std::size_t count = std::min(uploadChunk, SunTable.size() - offset);
-        Command = makeCommand(Cmd::WriteSunTable,
-            {static_cast<std::uint8_t>(offset & 0xFF), static_cast<std::uint8_t>(offset >> 8),
-                static_cast<std::uint8_t>(count)});
-        std::copy_n(SunTable.begin() + static_cast<std::ptrdiff_t>(offset), count, Command.begin() + 5);
-        SendtoDev(Command);
-    }
+    uploadTable(Cmd::WriteSunTable, SunTable.data(), SunTable.size());
 }
 
 void tsunrise::ReadTable(std::array<std::uint8_t, sunTableSize>& into)
 {
-    const DeviceExchange whole;
-    for (std::size_t offset = 0; offset < into.size(); offset += readBlock) {
-        Command = makeCommand(
-            Cmd::ReadSunTable, {static_cast<std::uint8_t>(offset & 0xFF), static_cast<std::uint8_t>(offset >> 8)});
-        if (!requestFromDev(Command, Data))
-            continue;
-        const std::size_t count = std::min(readBlock, into.size() - offset);
-        std::copy_n(Data.begin() + 1, count, into.begin() + static_cast<std::ptrdiff_t>(offset));
-    }
+    readTable(Cmd::ReadSunTable, into.data(), into.size());
 }
 
 bool tsunrise::CheckTable()

@@ -58,7 +58,7 @@ TEST(ClockSync, DaylightStateAndBias)
 TEST(ClockSync, FollowsTheTzVariable)
 {
     const QByteArray saved = qgetenv("TZ");
-    for (const auto& [zone, bias] : {std::pair{"America/New_York", 300}, std::pair{"Australia/Sydney", -600}}) {
+    for (const auto& [zone, bias] : {std::pair {"America/New_York", 300}, std::pair {"Australia/Sydney", -600}}) {
         qputenv("TZ", zone);
         tzset();
         EXPECT_EQ(pcTimeZone().Bias, bias) << zone;

@@ -19,7 +19,7 @@ TEST_F(DeviceConcurrency, SwitchesAndExchangesNeverInterleave)
     device.clearTrace();
 
     constexpr int switchThreads = 4, switchesEach = 150, readerThreads = 2, readsEach = 60;
-    std::atomic<int> wrongAnswers{0};
+    std::atomic<int> wrongAnswers {0};
     std::vector<std::thread> threads;
     for (int t = 0; t < switchThreads; ++t)
         threads.emplace_back([t] {
@@ -29,7 +29,7 @@ TEST_F(DeviceConcurrency, SwitchesAndExchangesNeverInterleave)
     for (int t = 0; t < readerThreads; ++t)
         threads.emplace_back([&] {
             for (int i = 0; i < readsEach; ++i) {
-                Report answer{};
+                Report answer {};
                 if (!requestFromDev(makeCommand(Cmd::ReadDeviceCode), answer) ||
                     !std::equal(code.begin(), code.end(), answer.begin() + 1))
                     ++wrongAnswers;

@@ -4,6 +4,8 @@
 #include "Communicatie.h"
 #include "StandInZolvo.h"
 #include "Switching.h"
+#include "UpdateFlash.h"
+#include "UpdateStarter.h"
 
 #include <algorithm>
 
@@ -35,7 +37,7 @@ TEST_F(DeviceLink, ConnectSequenceOnAFreshDeviceAndAgainOnReconnection)
 {
     connectLink();
     ASSERT_TRUE(ZolvoConnected);
-    EXPECT_EQ(commands(), (Lines{"> T", "> w", "<", "> W", "> d", "<", "> D"}));
+    EXPECT_EQ(commands(), (Lines {"> T", "> w", "<", "> W", "> d", "<", "> D"}));
     const std::vector<Report> reports = written();
     // Wednesday 2026-07-01 12:00:00 in summer time (the tests run in Amsterdam).
     EXPECT_EQ(reports[0], makeCommand(0x54, {26, 7, 1, 12, 0, 0, 4, 1}));
@@ -43,7 +45,7 @@ TEST_F(DeviceLink, ConnectSequenceOnAFreshDeviceAndAgainOnReconnection)
     const std::array<std::uint8_t, 4> code = device.deviceCode();
     EXPECT_EQ(code[3], 255 - ((code[0] + code[1] + code[2]) & 0xFF)) << "the device now has a valid code";
     EXPECT_NE(code[0] | code[1] | code[2], 0);
-    EXPECT_EQ(device.dstRules(), (std::array<std::uint8_t, 8>{10, 1, 25, 3, 3, 1, 25, 2}));
+    EXPECT_EQ(device.dstRules(), (std::array<std::uint8_t, 8> {10, 1, 25, 3, 3, 1, 25, 2}));
 
     // Unplugged: one message, nothing sent.
     device.clearTrace();
@@ -55,13 +57,13 @@ TEST_F(DeviceLink, ConnectSequenceOnAFreshDeviceAndAgainOnReconnection)
     device.plug();
     ASSERT_TRUE(processEventsUntil([] { return ZolvoConnected.load(); }));
     ASSERT_TRUE(waitForTrace(5));
-    EXPECT_EQ(commands(), (Lines{"> T", "> w", "<", "> d", "<"}));
+    EXPECT_EQ(commands(), (Lines {"> T", "> w", "<", "> d", "<"}));
     EXPECT_EQ(ui.notConnectedMessages, 1);
 }
 
 TEST_F(DeviceLink, OutdatedDevicesGetNothingButTheUpdateTimer)
 {
-    for (const auto& [release, productId] : {std::pair{0x0207, 0x0802}, std::pair{0x0208, 0x0801}}) {
+    for (const auto& [release, productId] : {std::pair {0x0207, 0x0802}, std::pair {0x0208, 0x0801}}) {
         device.setIdentity(static_cast<std::uint16_t>(release), static_cast<std::uint16_t>(productId));
         device.clearTrace();
         ui = RecordingLinkUi();
@@ -182,6 +184,89 @@ TEST_F(DeviceLink, SendSunWritesThreeChunks)
     EXPECT_EQ(reports[2][2], 120);
     EXPECT_EQ(reports[2][4], 24);
     EXPECT_NE(device.sunTable(), std::vector<std::uint8_t>(144, 0));
+}
+
+// A view that only remembers what went wrong.
+class QuietUpdateView : public UpdateView {
+public:
+    void setCaption(const QString&) override { }
+    void setLabel1(const QString& text) override { label1 = text; }
+    void setLabel2(const QString&) override { }
+    void showGauge(bool) override { }
+    void setGaugeMax(int) override { }
+    void setGaugeProgress(int) override { }
+    void enableQuit(bool enabled) override { quitEnabled = enabled; }
+    void errorBox(const QString& text) override { errors.push_back(text); }
+    void repaint() override { }
+    QString label1;
+    bool quitEnabled = false;
+    std::vector<QString> errors;
+};
+
+// The update runs from the timer armed by the presence check, as the main
+// window runs it, and tells its view when the device is back.
+class UpdatingLinkUi : public RecordingLinkUi {
+public:
+    void startUpdateTimer() override
+    {
+        RecordingLinkUi::startUpdateTimer();
+        starter.arm();
+    }
+    void deviceReturnedCurrent() override
+    {
+        RecordingLinkUi::deviceReturnedCurrent();
+        if (update)
+            update->deviceReturned();
+    }
+    QuietUpdateView view;
+    std::unique_ptr<TUpdateFlash> update;
+    UpdateStarter starter {[this] {
+        update = std::make_unique<TUpdateFlash>(view);
+        update->updatefirmware();
+    }};
+};
+
+TEST_F(DeviceLink, AnOutdatedDeviceIsUpdatedByTheTimerAndComesBackCurrent)
+{
+    UpdatingLinkUi updating;
+    device.setIdentity(0x0207, 0x0802);
+    device.clearTrace();
+    recreatehidctrl(transport, updating);
+    ASSERT_TRUE(processEventsUntil([&] { return updating.updateTimerStarts > 0; }));
+    EXPECT_TRUE(device.trace().empty()) << "nothing before the timer fires";
+    ASSERT_TRUE(processEventsUntil([&] { return updating.returnedCurrent > 0 && ZolvoConnected; }, 20000));
+
+    // Each page: F, its two data reports, f, r and its answer, r and its answer.
+    constexpr std::size_t linesPerPage = 8;
+    const Lines all = commands();
+    ASSERT_GE(all.size(), 5u);
+    EXPECT_EQ(Lines(all.begin(), all.begin() + 5), (Lines {"> B", "> B", "> E", "> S", "<"}));
+    const auto leave = std::find(all.begin(), all.end(), "> X");
+    ASSERT_NE(leave, all.end());
+    EXPECT_EQ(static_cast<std::size_t>(leave - all.begin()), 5 + 44 * linesPerPage) << "44 pages programmed";
+    for (std::size_t page = 0; page < 44; ++page)
+        EXPECT_EQ(all[5 + page * linesPerPage], "> F") << page;
+    EXPECT_EQ(Lines(leave + 1, leave + 2), Lines {"> T"}) << "the connect sequence follows the restart";
+    EXPECT_TRUE(updating.view.errors.empty());
+    EXPECT_TRUE(updating.view.quitEnabled);
+    EXPECT_NE(device.dump().find("\"release\":\"2.8\""), std::string::npos);
+    updating.update->quitClick();
+    EXPECT_FALSE(reprog);
+}
+
+TEST_F(DeviceLink, GuardsOfUserOperations)
+{
+    connectLink();
+    EXPECT_TRUE(IsZolvoConnected(false));
+    EXPECT_FALSE(IsValidCode(-1, true));
+    EXPECT_TRUE(IsValidCode(0, false));
+    EXPECT_EQ(ui.notConnectedMessages, 0);
+    device.unplug();
+    ASSERT_TRUE(processEventsUntil([this] { return ui.notConnectedMessages == 1; }));
+    EXPECT_FALSE(IsZolvoConnected(true));
+    EXPECT_EQ(ui.notConnectedMessages, 1) << "silent";
+    EXPECT_FALSE(IsZolvoConnected(false));
+    EXPECT_EQ(ui.notConnectedMessages, 2);
 }
 
 } // namespace

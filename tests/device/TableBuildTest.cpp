@@ -11,8 +11,8 @@ namespace {
 
 class TableBuild : public ::testing::Test {
 protected:
-    ProgAktiePtr addAction(int ruimte, int apparaat, int maand, int dag, int uur, int minuut, int onOffDim,
-                           int zon = 0, bool random = false)
+    ProgAktiePtr addAction(int ruimte, int apparaat, int maand, int dag, int uur, int minuut, int onOffDim, int zon = 0,
+        bool random = false)
     {
         auto a = std::make_shared<ProgAktie>();
         a->Ruimte = ruimte;
@@ -34,7 +34,7 @@ protected:
     }
 
     TestFolder folder;
-    TLoadSave store{folder.path()};
+    TLoadSave store {folder.path()};
 };
 
 TEST_F(TableBuild, EmptyProgramTableIsTheMarkerAlone)

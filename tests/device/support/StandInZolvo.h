@@ -66,10 +66,7 @@ protected:
     }
 
     // The presence check has decided: connected, outdated or absent.
-    bool presenceSettled() const
-    {
-        return ZolvoConnected || ui.updateTimerStarts > 0 || ui.notConnectedMessages > 0;
-    }
+    bool presenceSettled() const { return ZolvoConnected || ui.updateTimerStarts > 0 || ui.notConnectedMessages > 0; }
 
     // Reports without an answer may still be on their way to the device.
     bool waitForTrace(std::size_t lines)
@@ -102,8 +99,8 @@ protected:
 
     QTemporaryDir folder;
     TLoadSave* store = nullptr;
-    VirtualZolvo device{builtInFlash()};
-    VirtualZolvoServer server{device, folder.filePath("zolvo.sock").toStdString()};
-    VirtualTransport transport{folder.filePath("zolvo.sock").toStdString()};
+    VirtualZolvo device {builtInFlash()};
+    VirtualZolvoServer server {device, folder.filePath("zolvo.sock").toStdString()};
+    VirtualTransport transport {folder.filePath("zolvo.sock").toStdString()};
     RecordingLinkUi ui;
 };
