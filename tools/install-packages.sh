@@ -11,9 +11,16 @@ packages=(
     qt6-base-dev
     libhidapi-dev
     libudev-dev
+    libjpeg-dev
+    libgif-dev
     libbenchmark-dev
     libgtest-dev
     googletest
+    libpoco-dev
+    python3-suds
+    fonts-liberation
+    clang
+    libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: all of them under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the concurrency tests also under ThreadSanitizer.
+# UndefinedBehaviorSanitizer, the concurrency tests also under ThreadSanitizer,
+# and each fuzz target briefly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-packages.sh
@@ -13,6 +14,8 @@ export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOLVO_TSAN=ON >/dev/null
 cmake --build build-tsan -j "$jobs"
 (cd build-tsan && ctest -L concurrency --output-on-failure -j "$jobs")
+
+bash tools/fuzz.sh 20
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOLVO_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"

@@ -5,6 +5,8 @@
 #include "ProgramFolder.h"
 #include "RecordCodec.h"
 #include "StoreError.h"
+#include "StoreLock.h"
+#include "StorePictureLists.h"
 
 #include <QDir>
 
@@ -17,13 +19,6 @@ std::mutex instanceMutex;
 std::unique_ptr<TLoadSave> LoadSaveInstance;
 QString configuredFolder;
 PictureListsFactory pictureListsFactory;
-
-// Keeps the lists empty until the picture code is plugged in.
-class NoPictureLists final : public PictureLists {
-public:
-    void load(const QString&) override { }
-    void save(const QString&) override { }
-};
 
 auto* bytes(QByteArray& block)
 {
@@ -129,12 +124,17 @@ void TLoadSave::setPictureListsFactory(PictureListsFactory factory)
 TLoadSave::TLoadSave(const QString& folder)
     : GlobalAktieListObject(std::make_unique<GlobalProgAktieList>())
     , _folder(folder)
-    , _pictureLists(pictureListsFactory ? pictureListsFactory() : std::make_unique<NoPictureLists>())
+    , _pictureLists(pictureListsFactory ? pictureListsFactory() : std::make_unique<StorePictureLists>())
 {
     LoadCfg();
 }
 
 TLoadSave::~TLoadSave() = default;
+
+StorePictureLists* TLoadSave::pictures() const
+{
+    return dynamic_cast<StorePictureLists*>(_pictureLists.get());
+}
 
 QString TLoadSave::filePath(const QString& name) const
 {
@@ -154,6 +154,9 @@ void TLoadSave::LoadCfg()
 
 void TLoadSave::SaveCfg()
 {
+    // The web service may change a picture meanwhile; what is written is
+    // one consistent state.
+    const StoreReadLock lock(storeMutex());
     WriteSwitchFile(filePath(switchFileName));
     WriteEnvironmentFile(filePath(environmentFileName));
     WriteLanguageFile(filePath(languageFileName));

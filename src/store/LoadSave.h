@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class StorePictureLists;
+
 // The configuration store: rooms, scenes, timer actions, environment,
 // language and picture lists, loaded from the data files in the program
 // folder on first use and written back only by SaveCfg.
@@ -38,6 +40,7 @@ public:
     TLoadSave& operator=(const TLoadSave&) = delete;
 
     void LoadCfg();
+    // Takes the store's read lock: never call it while holding the store lock.
     void SaveCfg();
 
     bool ReadSwitchFile(const QString& fileName);
@@ -66,6 +69,8 @@ public:
     QString folder() const { return _folder; }
     QString filePath(const QString& name) const;
     PictureLists* pictureLists() const { return _pictureLists.get(); }
+    // The picture lists when they are the store's own (no other factory set).
+    StorePictureLists* pictures() const;
 
     Ruimte Ruimtes[nrofRuimtes] = {};
     Scene Scenes[nrofScenes] = {};

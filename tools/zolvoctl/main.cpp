@@ -4,6 +4,7 @@
 #include "DeviceVerbs.h"
 #include "LoadSave.h"
 #include "ProgramFolder.h"
+#include "ServeVerb.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,11 +17,12 @@
 
 namespace {
 
-constexpr const char* usage = "usage: zolvoctl <verb> [options]\n"
-                              "  show [--dir DIR]     print the configuration as JSON\n"
-                              "  resave [--dir DIR]   load and save the configuration (creates missing files)\n"
-                              "  locations            print the built-in location table as JSON\n"
-                              "  texts                print the text catalogue as JSON\n"
+constexpr const char* usage =
+    "usage: zolvoctl <verb> [options]\n"
+    "  show [--dir DIR]     print the configuration as JSON\n"
+    "  resave [--dir DIR]   load and save the configuration (creates missing files)\n"
+    "  locations            print the built-in location table as JSON\n"
+    "  texts                print the text catalogue as JSON\n"
     "  send [--dir DIR]     send scenes, sun table and timer program to the Zolvo\n"
     "  compare [--dir DIR]  whether the Zolvo holds the tables of the configuration (exit 0 same, 1 different)\n"
     "  switch ROOM APPLIANCE on|off|dim N [--dir DIR]\n"
@@ -28,21 +30,29 @@ constexpr const char* usage = "usage: zolvoctl <verb> [options]\n"
     "  scene N [--dir DIR]  run scene N (0..15) on the Zolvo\n"
     "  update-firmware [--dir DIR]\n"
     "                       update an outdated Zolvo to the built-in firmware\n"
-                              "DIR is the folder of the data files; by default the folder of this program.\n";
+    "  serve [--dir DIR] [--port N]\n"
+    "                       run the web service (default port 8080, 0 = any free port) until SIGINT or SIGTERM;\n"
+    "                       holds DIR/.zolvo.lock, so it never runs on a folder the desktop program has open\n"
+    "DIR is the folder of the data files; by default the folder of this program.\n";
 
 struct Options {
     QString dir;
     QStringList positional;
+    std::map<QString, QString> values; // "--name VALUE" options other than --dir
 };
 
 // Parses the options after the verb; false on anything unknown.
-bool parseOptions(const QStringList& args, bool takesDir, bool takesPositional, Options& options)
+bool parseOptions(
+    const QStringList& args, bool takesDir, bool takesPositional, const QStringList& valueOptions, Options& options)
 {
     for (int i = 0; i < args.size(); ++i) {
         if (takesDir && args[i] == QLatin1String("--dir") && i + 1 < args.size()) {
             options.dir = args[++i];
         } else if (takesDir && args[i].startsWith(QLatin1String("--dir="))) {
             options.dir = args[i].mid(6);
+        } else if (valueOptions.contains(args[i]) && i + 1 < args.size()) {
+            options.values[args[i]] = args[i + 1];
+            ++i;
         } else if (takesPositional && !args[i].startsWith(QLatin1String("--"))) {
             options.positional.append(args[i]);
         } else {
@@ -98,6 +108,12 @@ int texts(const Options&)
     return 0;
 }
 
+int serve(const Options& options)
+{
+    const auto port = options.values.find(QStringLiteral("--port"));
+    return serveVerb(options.dir, port == options.values.end() ? QString() : port->second);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -114,6 +130,7 @@ int main(int argc, char* argv[])
         bool takesDir;
         bool takesPositional;
         std::function<int(const Options&)> run;
+        QStringList valueOptions = {};
     };
     const std::map<QString, Verb> verbs = {
         {QStringLiteral("show"), {true, false, show}},
@@ -125,6 +142,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("switch"), {true, true, [](const Options& o) { return switchVerb(o.dir, o.positional); }}},
         {QStringLiteral("scene"), {true, true, [](const Options& o) { return sceneVerb(o.dir, o.positional); }}},
         {QStringLiteral("update-firmware"), {true, false, [](const Options& o) { return updateFirmwareVerb(o.dir); }}},
+        {QStringLiteral("serve"), {true, false, serve, {QStringLiteral("--port")}}},
     };
     const auto found = verbs.find(verb);
     if (found == verbs.end()) {
@@ -132,7 +150,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     Options options;
-    if (!parseOptions(args, found->second.takesDir, found->second.takesPositional, options))
+    if (!parseOptions(args, found->second.takesDir, found->second.takesPositional, found->second.valueOptions, options))
         return 2;
     try {
         return found->second.run(options);

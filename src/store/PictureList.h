@@ -1,0 +1,52 @@
+#pragma once
+
+#include "CustomPicture.h"
+#include "Picture.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+// A named list of 130 x 80 pictures, each with or without a mask, in the
+// order they were added. Not locked: the store's lists are guarded by the
+// store lock (StorePictureLists.h).
+class PictureList {
+public:
+    explicit PictureList(QString name = QString());
+
+    const QString& name() const { return _name; }
+    void setName(const QString& name) { _name = name; }
+    int width() const { return pictureListWidth; }
+    int height() const { return pictureListHeight; }
+    int count() const { return static_cast<int>(_pictures.size()); }
+
+    // The picture at `index` with its mask; an index outside the list gives
+    // a null picture (nothing to draw).
+    Picture at(int index) const;
+
+    // Both keep the picture's mask and transparent colour as they are and
+    // throw PictureError for a picture that is not 130 x 80 or, for replace,
+    // an index outside the list. append returns the new index.
+    int append(Picture picture);
+    void replace(int index, Picture picture);
+    // The picture stored 24-bit with a mask made from `colour` (see
+    // Picture::setMaskFromColour).
+    int appendMasked(Picture picture, int colour);
+    void replaceMasked(int index, Picture picture, int colour);
+    void clear();
+
+    // A stamp, unique in the process, that every change renews (a copy keeps
+    // it), so the owner can tell whether the list changed since it looked.
+    std::uint64_t revision() const { return _revision; }
+
+    const std::vector<Picture>& pictures() const { return _pictures; }
+
+private:
+    static Picture checked(Picture picture);
+    void changed();
+
+    QString _name;
+    std::vector<Picture> _pictures;
+    std::uint64_t _revision = 0;
+};

@@ -1,0 +1,217 @@
+#include "Melding.h"
+
+#include "GradBtn.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRegion>
+#include <QScreen>
+
+#include <atomic>
+#include <cmath>
+#include <deque>
+
+namespace {
+
+constexpr int dialogWidth = 480;
+constexpr int dialogHeight = 360;
+constexpr int cornerSize = 20;
+// Keep the record of questions short: it is there for tests, not history.
+constexpr qsizetype maxAskedQuestions = 64;
+
+std::atomic<int> openDialogs {0};
+std::deque<int> nextAnswers;
+QList<MeldQuestion> asked;
+
+// Halves go to the even neighbour.
+int roundHalfEven(double value)
+{
+    const double nearest = std::round(value);
+    if (std::abs(value - std::trunc(value)) == 0.5)
+        return int(2.0 * std::round(value / 2.0));
+    return int(nearest);
+}
+
+// A rounded-rectangle outline from (1,1) up to (width, height) with corner
+// ellipses of `corner` by `corner` pixels.
+QRegion roundedOutline(QSize size, int corner)
+{
+    QBitmap shape(size);
+    shape.fill(Qt::color0);
+    QPainter painter(&shape);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::color1);
+    painter.drawRoundedRect(QRectF(1, 1, size.width() - 1, size.height() - 1), corner / 2.0, corner / 2.0);
+    painter.end();
+    return QRegion(shape);
+}
+
+// The dialog's artwork: a light face inside a dark olive rim.
+QImage meldBackground()
+{
+    QImage picture(dialogWidth, dialogHeight, QImage::Format_RGB32);
+    picture.fill(toQColor(1398082)); // red 66, green 85, blue 21
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient face(0, 8, 0, dialogHeight - 8);
+    face.setColorAt(0.0, QColor(250, 251, 246));
+    face.setColorAt(1.0, QColor(212, 218, 196));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(face);
+    painter.drawRoundedRect(QRectF(8, 8, dialogWidth - 16, dialogHeight - 16), 8, 8);
+    painter.setPen(QPen(QColor(170, 180, 140), 2));
+    painter.drawLine(40, 200, dialogWidth - 40, 200);
+    return picture;
+}
+
+QLabel* makeLine(QWidget* parent, int top)
+{
+    auto* line = new QLabel(parent);
+    line->setGeometry(30, top, 420, 24);
+    line->setAlignment(Qt::AlignCenter);
+    line->setTextFormat(Qt::PlainText);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(21);
+    line->setFont(font);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    line->setPalette(colours);
+    return line;
+}
+
+TGradBtn* makeButton(QWidget* parent, int left, int top)
+{
+    auto* button = new TGradBtn(parent);
+    button->setGeometry(left, top, 130, 40);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(19);
+    button->setFont(font);
+    button->setFontColor(clBlack);
+    button->setBeginColor(clGray);
+    button->setEndColor(clWhite);
+    button->setGradientStyle(gsVertCenter);
+    button->setTextStyle(tsNormal);
+    button->setShowFocus(false);
+    button->setMask(roundedOutline(button->size(), cornerSize));
+    return button;
+}
+
+} // namespace
+
+TfrmMeld::TfrmMeld(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint)
+    , _background(meldBackground())
+{
+    ++openDialogs;
+    setFixedSize(dialogWidth, dialogHeight);
+    setMask(roundedOutline(size(), cornerSize));
+    Label1 = makeLine(this, 80);
+    Label2 = makeLine(this, 128);
+    btn1 = makeButton(this, 50, 252);
+    btn2 = makeButton(this, 300, 250);
+    connect(btn1, &TGradBtn::clicked, this, [this] { done(1); });
+    connect(btn2, &TGradBtn::clicked, this, [this] { done(2); });
+}
+
+TfrmMeld::~TfrmMeld()
+{
+    --openDialogs;
+}
+
+bool TfrmMeld::isOpen()
+{
+    return openDialogs.load() > 0;
+}
+
+void TfrmMeld::setNextAnswer(int answer)
+{
+    nextAnswers.push_back(answer);
+}
+
+QList<MeldQuestion> TfrmMeld::askedQuestions()
+{
+    return asked;
+}
+
+void TfrmMeld::clearSeam()
+{
+    nextAnswers.clear();
+    asked.clear();
+}
+
+int TfrmMeld::ask(QWidget* mainWindow, const QString& M1, const QString& M2, const QString& B1, const QString& B2)
+{
+    TfrmMeld dialog(mainWindow);
+    return dialog.Meld(M1, M2, B1, B2);
+}
+
+MeldQuestion TfrmMeld::currentQuestion(const QString& M1, const QString& M2, const QString& B1, const QString& B2) const
+{
+    MeldQuestion question;
+    question.M1 = M1;
+    question.M2 = M2;
+    question.B1 = B1;
+    question.B2 = B2;
+    question.label1Visible = Label1->isVisibleTo(this);
+    question.label2Visible = Label2->isVisibleTo(this);
+    question.btn1Visible = btn1->isVisibleTo(this);
+    question.btn2Visible = btn2->isVisibleTo(this);
+    question.btn1Left = btn1->x();
+    question.btn2Left = btn2->x();
+    return question;
+}
+
+int TfrmMeld::Meld(const QString& M1, const QString& M2, const QString& B1, const QString& B2)
+{
+    const int left1 = btn1->x();
+    const int left2 = btn2->x();
+    if (B1.isEmpty() || B2.isEmpty()) {
+        btn1->move(roundHalfEven(width() / 2.0) - roundHalfEven(btn1->width() / 2.0), btn1->y());
+        btn2->move(roundHalfEven(width() / 2.0) - roundHalfEven(btn2->width() / 2.0), btn2->y());
+    }
+    Label1->setText(M1);
+    Label2->setText(M2);
+    btn1->setCaption(B1);
+    btn2->setCaption(B2);
+    Label1->setVisible(!M1.isEmpty());
+    Label2->setVisible(!M2.isEmpty());
+    btn1->setVisible(!B1.isEmpty());
+    btn2->setVisible(!B2.isEmpty());
+
+    if (asked.size() >= maxAskedQuestions)
+        asked.removeFirst();
+    asked.append(currentQuestion(M1, M2, B1, B2));
+
+    int result = 2;
+    if (!nextAnswers.empty()) {
+        result = nextAnswers.front() == 1 ? 1 : 2;
+        nextAnswers.pop_front();
+    } else {
+        centreOverMainWindow();
+        result = exec() == 1 ? 1 : 2;
+    }
+
+    btn1->move(left1, btn1->y());
+    btn2->move(left2, btn2->y());
+    return result;
+}
+
+void TfrmMeld::centreOverMainWindow()
+{
+    QRect over;
+    if (parentWidget())
+        over = parentWidget()->window()->frameGeometry();
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        over = screen->availableGeometry();
+    if (over.isValid())
+        move(over.x() + (over.width() - width()) / 2, over.y() + (over.height() - height()) / 2);
+}
+
+void TfrmMeld::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, _background);
+}
