@@ -98,6 +98,17 @@ TEST(Zolvoctl, DamagedFilesAndBadArgumentsFail)
     EXPECT_NE(zolvoctl({}).exitCode, 0);
 }
 
+TEST(Zolvoctl, DamagedPictureListIsKeptAsideAndReported)
+{
+    TestFolder folder;
+    folder.write("AppImageList.dat", QByteArray("not a picture list"));
+    const ProcessResult run = zolvoctl({"resave", "--dir", folder.path()});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("AppImageList.dat")) << run.err.toStdString();
+    EXPECT_EQ(folder.read("AppImageList.dat.damaged"), QByteArray("not a picture list"));
+    EXPECT_EQ(folder.read("AppImageList.dat"), QByteArray("not a picture list")) << "not overwritten by an empty list";
+}
+
 TEST(Zolvoctl, LocationsAndTexts)
 {
     const ProcessResult locations = zolvoctl({"locations"});

@@ -5,6 +5,7 @@
 #include "LoadSave.h"
 #include "ProgramFolder.h"
 #include "ServeVerb.h"
+#include "StorePictureLists.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,11 +79,20 @@ bool folderExists(const QString& dir)
     return false;
 }
 
+// Damaged picture-list files were kept aside; the user hears of it.
+void printWarnings(const TLoadSave& store)
+{
+    if (const StorePictureLists* pictures = store.pictures())
+        for (const QString& warning : pictures->warnings())
+            std::fprintf(stderr, "zolvoctl: %s\n", qPrintable(warning));
+}
+
 int show(const Options& options)
 {
     if (!folderExists(options.dir))
         return 1;
     const TLoadSave store(options.dir);
+    printWarnings(store);
     print(configurationJson(store));
     return 0;
 }
@@ -92,6 +102,7 @@ int resave(const Options& options)
     if (!folderExists(options.dir))
         return 1;
     TLoadSave store(options.dir);
+    printWarnings(store);
     store.SaveCfg();
     return 0;
 }
