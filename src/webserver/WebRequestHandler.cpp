@@ -1,5 +1,7 @@
 #include "WebRequestHandler.h"
 
+#include "XmlText.h"
+
 #include <Poco/Exception.h>
 #include <Poco/Net/HTTPRequest.h>
 #include <Poco/Net/HTTPRequestHandler.h>
@@ -21,21 +23,6 @@ namespace {
 
 constexpr milliseconds lingerAfterRefusal {1000};
 
-std::string xmlEscaped(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 // A failure before the web module could answer, in the form of its fixed
 // fault document, so that SOAP clients show the text.
 HttpAnswer faultAnswer(int status, const std::string& text)
@@ -44,7 +31,8 @@ HttpAnswer faultAnswer(int status, const std::string& text)
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
         "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\"><SOAP-ENV:Body>"
         "<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcode><faultstring>" +
-            xmlEscaped(text) + "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>"};
+            htmlEscaped(std::string_view(text)) +
+            "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>"};
 }
 
 // Sends the answer at once, so that the connection may be closed after it.

@@ -33,38 +33,39 @@ QString xmlSafeText(const QString& text)
     return safe;
 }
 
-std::string xmlContent(const QString& text)
+namespace {
+
+// The escapes of element text; `forAttributes` adds the double quote,
+// `keepCarriageReturns` writes CR as a character reference so a parser
+// gives it back.
+std::string escaped(const QString& text, bool forAttributes, bool keepCarriageReturns)
 {
     const QByteArray utf8 = xmlSafeText(text).toUtf8();
     std::string out;
     out.reserve(static_cast<std::size_t>(utf8.size()));
-    for (char c : utf8) {
+    for (const char c : utf8) {
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
-        case '\r': out += "&#13;"; break;
+        case '"': out += forAttributes ? "&quot;" : "\""; break;
+        case '\r': out += keepCarriageReturns ? "&#13;" : "\r"; break;
         default: out += c;
         }
     }
     return out;
 }
 
+} // namespace
+
+std::string xmlContent(const QString& text)
+{
+    return escaped(text, false, true);
+}
+
 std::string htmlEscaped(const QString& text)
 {
-    const QByteArray utf8 = xmlSafeText(text).toUtf8();
-    std::string out;
-    out.reserve(static_cast<std::size_t>(utf8.size()));
-    for (char c : utf8) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
+    return escaped(text, true, false);
 }
 
 std::string htmlEscaped(std::string_view utf8)
