@@ -33,20 +33,29 @@ std::string tooManyConnectionsAnswer()
 // A connection beyond the limit waits a moment for the request head, so that
 // the client reads the answer as the answer to its request, gets 503 and is
 // closed.
-void awaitRequestHead(StreamSocket& socket, milliseconds wait)
+// Hands what arrives within `wait` to `take` until it returns false, the
+// time is up or the peer stops sending.
+template <class Take> void readFor(StreamSocket& socket, milliseconds wait, Take take)
 {
     const auto deadline = steady_clock::now() + wait;
-    std::string head;
-    char buffer[4096];
-    while (head.find("\r\n\r\n") == std::string::npos && head.size() < maxRequestHeadBytes) {
+    char buffer[16384];
+    for (;;) {
         const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
         if (left <= milliseconds(0) || !socket.poll(toTimespan(left), Poco::Net::Socket::SELECT_READ))
             return;
         const int n = socket.receiveBytes(buffer, sizeof buffer);
-        if (n <= 0)
+        if (n <= 0 || !take(buffer, static_cast<std::size_t>(n)))
             return;
-        head.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+void awaitRequestHead(StreamSocket& socket, milliseconds wait)
+{
+    std::string head;
+    readFor(socket, wait, [&head](const char* bytes, std::size_t n) {
+        head.append(bytes, n);
+        return head.find("\r\n\r\n") == std::string::npos && head.size() < maxRequestHeadBytes;
+    });
 }
 
 void refuse(StreamSocket& socket, milliseconds wait)
@@ -134,18 +143,11 @@ void closeGracefully(StreamSocket& socket, milliseconds wait)
 {
     try {
         socket.shutdownSend();
-        const auto deadline = steady_clock::now() + wait;
         std::size_t drained = 0;
-        char buffer[16384];
-        while (drained < maxDrainBytes) {
-            const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
-            if (left <= milliseconds(0) || !socket.poll(toTimespan(left), Poco::Net::Socket::SELECT_READ))
-                return;
-            const int n = socket.receiveBytes(buffer, sizeof buffer);
-            if (n <= 0)
-                return;
-            drained += static_cast<std::size_t>(n);
-        }
+        readFor(socket, wait, [&drained](const char*, std::size_t n) {
+            drained += n;
+            return drained < maxDrainBytes;
+        });
     } catch (const Poco::Exception&) {
         // Reset by the client: it has what it needed or will not read it.
     }
