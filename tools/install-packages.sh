@@ -9,6 +9,7 @@ packages=(
     g++
     pkg-config
     qt6-base-dev
+    qt6-svg-dev
     libhidapi-dev
     libudev-dev
     libjpeg-dev

@@ -4,6 +4,7 @@
 #include "GifDecoder.h"
 #include "JpegDecoder.h"
 #include "PictureError.h"
+#include "Rounding.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +14,6 @@
 #include <cstdint>
 
 namespace {
-
-// Halves go to the even neighbour.
-int roundHalfEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value)); // the default rounding mode is to nearest, ties to even
-}
 
 // The extension as the file name ends, from its last dot, in ASCII upper case.
 QString upperExtension(const QString& fileName)

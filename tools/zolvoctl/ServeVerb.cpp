@@ -1,5 +1,6 @@
 #include "ServeVerb.h"
 
+#include "FolderLock.h"
 #include "HidCtrl.h"
 #include "HttpHost.h"
 #include "LoadSave.h"
@@ -7,18 +8,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -30,39 +27,6 @@ class QuietLinkUi final : public DeviceLinkUi {
 public:
     void showMessage(const QString&, const QString&) override { }
     void showNotConnected() override { }
-};
-
-// The exclusive lock on a folder, held while the object lives.
-class FolderLock {
-public:
-    ~FolderLock()
-    {
-        if (_fd >= 0)
-            ::close(_fd);
-    }
-
-    // False, with the reason, when another program holds the lock.
-    bool acquire(const QString& dir, QString& problem)
-    {
-        const QByteArray path = QFile::encodeName(QDir(dir).filePath(QString::fromLatin1(folderLockFileName)));
-        _fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (_fd < 0) {
-            problem = QStringLiteral("cannot open the lock file \"%1\": %2")
-                          .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(std::strerror(errno)));
-            return false;
-        }
-        if (::flock(_fd, LOCK_EX | LOCK_NB) == 0)
-            return true;
-        problem = errno == EWOULDBLOCK
-            ? QStringLiteral("the folder \"%1\" is in use by another Zolvo program (it holds \"%2\")")
-                  .arg(dir, QString::fromLatin1(folderLockFileName))
-            : QStringLiteral("cannot lock \"%1\": %2")
-                  .arg(QString::fromLocal8Bit(path), QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-
-private:
-    int _fd = -1;
 };
 
 int signalPipe[2] = {-1, -1};

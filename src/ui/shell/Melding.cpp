@@ -1,6 +1,8 @@
 #include "Melding.h"
 
 #include "GradBtn.h"
+#include "Outline.h"
+#include "Rounding.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -25,29 +27,6 @@ constexpr qsizetype maxAskedQuestions = 64;
 std::atomic<int> openDialogs {0};
 std::deque<int> nextAnswers;
 QList<MeldQuestion> asked;
-
-// Halves go to the even neighbour.
-int roundHalfEven(double value)
-{
-    const double nearest = std::round(value);
-    if (std::abs(value - std::trunc(value)) == 0.5)
-        return int(2.0 * std::round(value / 2.0));
-    return int(nearest);
-}
-
-// A rounded-rectangle outline from (1,1) up to (width, height) with corner
-// ellipses of `corner` by `corner` pixels.
-QRegion roundedOutline(QSize size, int corner)
-{
-    QBitmap shape(size);
-    shape.fill(Qt::color0);
-    QPainter painter(&shape);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::color1);
-    painter.drawRoundedRect(QRectF(1, 1, size.width() - 1, size.height() - 1), corner / 2.0, corner / 2.0);
-    painter.end();
-    return QRegion(shape);
-}
 
 // The dialog's artwork: a light face inside a dark olive rim.
 QImage meldBackground()
