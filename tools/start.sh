@@ -14,8 +14,11 @@ device_pid=$!
 trap 'kill $device_pid 2>/dev/null; rm -rf "$socket_dir"' EXIT
 for _ in $(seq 50); do [ -S "$ZOLVO_VIRTUAL_DEVICE" ] && break; sleep 0.1; done
 
-# Until the desktop window exists: send the configuration of the program
-# folder (build/bin) to the stand-in Zolvo and show it.
-build/bin/zolvoctl send
-build/bin/zolvoctl compare
-build/bin/zolvoctl show
+# The desktop program. Without a display it runs on Qt's offscreen platform:
+# no window to see, but the stand-in Zolvo and the web service on port 8080
+# work (try http://localhost:8080/); end it with Ctrl+C.
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    export QT_QPA_PLATFORM=offscreen
+    echo "start: no display found; running offscreen (the web service is at http://localhost:8080/)"
+fi
+build/bin/zolvo

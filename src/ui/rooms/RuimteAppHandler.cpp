@@ -3,11 +3,13 @@
 #include "Controls.h"
 #include "ExitSequence.h"
 #include "Language.h"
+#include "RuimteAppButHandler.h"
 #include "RuimteApparaat.h"
 
 TRuimteUIHandler::TRuimteUIHandler(TMainForm& mainForm)
     : _mainForm(mainForm)
     , _frm(std::make_unique<TRuimteApparaat>())
+    , _btnHandler(std::make_unique<TRuimteAppButHandler>())
 {
     create(mainForm.mainPanel(), mainForm.buttonPanel());
     show();
@@ -15,10 +17,16 @@ TRuimteUIHandler::TRuimteUIHandler(TMainForm& mainForm)
 
 TRuimteUIHandler::~TRuimteUIHandler() = default;
 
-void TRuimteUIHandler::create(QWidget* aMainParent, QWidget*)
+void TRuimteUIHandler::create(QWidget* aMainParent, QWidget* aButParent)
 {
     _parent = aMainParent;
     initLanguage();
+    _btnHandler->create(aButParent);
+    _btnHandler->TerugCommand([this](QObject*) { ButExitClick(); });
+    // Switching needs a selected appliance; the grids that select one come next.
+    for (auto setState : {&TRuimteAppButHandler::OnState, &TRuimteAppButHandler::OffState,
+             &TRuimteAppButHandler::DimmerState, &TRuimteAppButHandler::DimDnState, &TRuimteAppButHandler::DimUpState})
+        (*_btnHandler.*setState)(false);
 }
 
 void TRuimteUIHandler::initLanguage()
@@ -34,6 +42,7 @@ void TRuimteUIHandler::show()
     panel->move(0, 0);
     panel->show();
     panel->raise();
+    _btnHandler->show();
 }
 
 void TRuimteUIHandler::ButExitClick()

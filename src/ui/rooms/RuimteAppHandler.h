@@ -6,6 +6,7 @@
 
 class QWidget;
 class TRuimteApparaat;
+class TRuimteAppButHandler;
 
 // The rooms and appliances screen, the program's home screen: built once on
 // the main window's hosts and never hidden.
@@ -21,6 +22,7 @@ public:
     void initLanguage();
 
     TRuimteApparaat& form() { return *_frm; }
+    TRuimteAppButHandler& buttons() { return *_btnHandler; }
 
     // The exit button: the program's exit sequence.
     void ButExitClick();
@@ -29,4 +31,5 @@ private:
     TMainForm& _mainForm;
     QWidget* _parent = nullptr;
     std::unique_ptr<TRuimteApparaat> _frm;
+    std::unique_ptr<TRuimteAppButHandler> _btnHandler;
 };

@@ -1,13 +1,12 @@
 #include "Melding.h"
 
+#include "Artwork.h"
 #include "GradBtn.h"
 #include "Outline.h"
 #include "Rounding.h"
 
-#include <QBitmap>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
@@ -27,24 +26,6 @@ constexpr qsizetype maxAskedQuestions = 64;
 std::atomic<int> openDialogs {0};
 std::deque<int> nextAnswers;
 QList<MeldQuestion> asked;
-
-// The dialog's artwork: a light face inside a dark olive rim.
-QImage meldBackground()
-{
-    QImage picture(dialogWidth, dialogHeight, QImage::Format_RGB32);
-    picture.fill(toQColor(1398082)); // red 66, green 85, blue 21
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient face(0, 8, 0, dialogHeight - 8);
-    face.setColorAt(0.0, QColor(250, 251, 246));
-    face.setColorAt(1.0, QColor(212, 218, 196));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(face);
-    painter.drawRoundedRect(QRectF(8, 8, dialogWidth - 16, dialogHeight - 16), 8, 8);
-    painter.setPen(QPen(QColor(170, 180, 140), 2));
-    painter.drawLine(40, 200, dialogWidth - 40, 200);
-    return picture;
-}
 
 QLabel* makeLine(QWidget* parent, int top)
 {
@@ -82,7 +63,7 @@ TGradBtn* makeButton(QWidget* parent, int left, int top)
 
 TfrmMeld::TfrmMeld(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint)
-    , _background(meldBackground())
+    , _background(artwork(QStringLiteral("shell/dialog")))
 {
     ++openDialogs;
     setFixedSize(dialogWidth, dialogHeight);

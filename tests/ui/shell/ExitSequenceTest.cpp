@@ -2,8 +2,12 @@
 
 #include "Communicatie.h"
 #include "DesktopTest.h"
+#include "GradBtn.h"
+#include "RuimteAppButHandler.h"
+#include "RuimteAppHandler.h"
 
 #include <QDir>
+#include <QTest>
 
 #include <algorithm>
 
@@ -91,6 +95,26 @@ TEST_F(ExitSequence, SendToZolvoUploadsScenesSunAndProgramInThatOrder)
     EXPECT_TRUE(runExitSequence(nullptr));
     EXPECT_EQ(tableWrites(), (std::vector<std::string> {"> C", "> E", "> P"}));
     EXPECT_TRUE(TCommunicatie(*store).ZolvoIsSameAsPc());
+    expectDataFilesWritten();
+}
+
+TEST_F(ExitSequence, TheRoomsScreensExitButtonRunsIt)
+{
+    MainFormSettings s = settings();
+    s.homeScreen = [](TMainForm& mainForm) { return std::make_unique<TRuimteUIHandler>(mainForm); };
+    startMainForm(std::move(s));
+    form->show();
+    auto& rooms = static_cast<TRuimteUIHandler&>(*form->homeScreen());
+    TGradBtn* exitButton = rooms.buttons().userInterface()->ButExit;
+    ASSERT_TRUE(exitButton->isVisible());
+    EXPECT_EQ(exitButton->caption(), "exit");
+    changeConfiguration();
+    device.clearTrace();
+    TfrmMeld::setNextAnswer(2);
+
+    QTest::mouseClick(exitButton, Qt::LeftButton);
+    EXPECT_EQ(TfrmMeld::askedQuestions().size(), 1);
+    EXPECT_EQ(tableWrites(), (std::vector<std::string> {"> C", "> E", "> P"}));
     expectDataFilesWritten();
 }
 
