@@ -6,9 +6,14 @@
 #include "LoadSave.h"
 #include "MyDevFunctions.h"
 #include "StoreLock.h"
+#include "Language.h"
 
+#include <QHelpEvent>
 #include <QTcpServer>
 #include <QTest>
+#include <QToolTip>
+
+#include <thread>
 
 #include <stdexcept>
 
@@ -144,6 +149,43 @@ TEST_F(MainForm, TheNotConnectedMessageGoesToTheMessageDialog)
     EXPECT_EQ(asked.M2, "The Zolvo is not connected");
     EXPECT_EQ(asked.B1, "OK");
     EXPECT_EQ(asked.B2, "");
+}
+
+TEST_F(MainForm, AMessageFromAWebServiceThreadIsShownOnTheGuiThread)
+{
+    startMainForm(settings());
+    std::thread service([] { IsValidCode(-1, false); });
+    service.join();
+    EXPECT_TRUE(TfrmMeld::askedQuestions().isEmpty()) << "the service thread went on without waiting";
+    TfrmMeld::setNextAnswer(1);
+    ASSERT_TRUE(processEventsUntil([] { return !TfrmMeld::askedQuestions().isEmpty(); }));
+    EXPECT_EQ(TfrmMeld::askedQuestions().front().M2, "Device has no code");
+}
+
+TEST_F(MainForm, HintsFollowTheUsersSetting)
+{
+    startMainForm(settings());
+    form->show();
+    auto* button = new QWidget(form->mainPanel());
+    button->setGeometry(10, 10, 50, 20);
+    button->setToolTip(QStringLiteral("a hint"));
+    button->show();
+    const auto hover = [button] {
+        QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(button, &event);
+        return QToolTip::isVisible() && QToolTip::text() == QStringLiteral("a hint");
+    };
+    for (const bool showHints : {true, false}) {
+        {
+            const StoreWriteLock lock(storeMutex());
+            store->Environment.showHints = showHints;
+        }
+        QToolTip::hideText();
+        ASSERT_TRUE(processEventsUntil([] { return !QToolTip::isVisible(); }));
+        EXPECT_EQ(hover(), showHints) << showHints;
+    }
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+    EXPECT_EQ(QToolTip::font().pointSize(), 10);
 }
 
 } // namespace
