@@ -39,7 +39,7 @@
 namespace {
 
 constexpr int clients = 32;
-constexpr int callsPerClient = 200;
+constexpr int callsPerClient = 1000;
 
 std::vector<std::uint8_t> builtInFlash()
 {

@@ -10,7 +10,12 @@
 #include <Poco/SAX/SAXParser.h>
 #include <Poco/XML/XMLWriter.h>
 
+#include <array>
+#include <map>
+#include <mutex>
+#include <shared_mutex>
 #include <sstream>
+#include <vector>
 
 using Poco::XML::AttributesImpl;
 using Poco::XML::XMLString;
@@ -114,13 +119,89 @@ void endEnvelope(XMLWriter& writer)
     writer.endDocument();
 }
 
-// An unqualified element holding text; an empty text gives an empty element.
-void textElement(XMLWriter& writer, const XMLString& name, const QString& text, const AttributesImpl& attributes = {})
+// An unqualified element holding escaped text; an empty text gives an empty element.
+void rawTextElement(
+    XMLWriter& writer, const XMLString& name, const std::string& escaped, const AttributesImpl& attributes = {})
 {
     writer.startElement("", name, name, attributes);
-    if (!text.isEmpty())
-        writer.rawCharacters(xmlContent(text));
+    if (!escaped.empty())
+        writer.rawCharacters(escaped);
     writer.endElement("", name, name);
+}
+
+void textElement(XMLWriter& writer, const XMLString& name, const QString& text, const AttributesImpl& attributes = {})
+{
+    rawTextElement(writer, name, xmlContent(text), attributes);
+}
+
+// The response document with `response` and `error` written as they are
+// (already escaped; empty gives an empty element).
+std::string responseDocument(std::string_view operation, const std::string& response, const std::string& error)
+{
+    const XMLString callNs(interfaceNamespace);
+    const XMLString typeNs(resultTypeNamespace);
+    const XMLString responseName = XMLString(operation) + "Response";
+    const XMLString typeName(resultTypeName);
+
+    std::ostringstream out;
+    XMLWriter writer(out, XMLWriter::WRITE_XML_DECLARATION);
+    startEnvelope(writer);
+    AttributesImpl bodyAttributes;
+    bodyAttributes.addAttribute(
+        envNs, "encodingStyle", "SOAP-ENV:encodingStyle", "CDATA", XMLString(soapEncodingNamespace));
+    writer.startElement(envNs, "Body", "SOAP-ENV:Body", bodyAttributes);
+
+    writer.startPrefixMapping("NS1", callNs);
+    writer.startElement(callNs, responseName, "NS1:" + responseName);
+
+    AttributesImpl objectAttributes;
+    objectAttributes.addAttribute("", "id", "id", "CDATA", "1");
+    objectAttributes.addAttribute(xsiNs, "type", "xsi:type", "CDATA", "NS2:" + typeName);
+    writer.startPrefixMapping("NS2", typeNs);
+    writer.startElement(typeNs, typeName, "NS2:" + typeName, objectAttributes);
+    AttributesImpl stringType;
+    stringType.addAttribute(xsiNs, "type", "xsi:type", "CDATA", "xsd:string");
+    rawTextElement(writer, XMLString(responsePropertyName), response, stringType);
+    rawTextElement(writer, XMLString(errorPropertyName), error, stringType);
+    writer.endElement(typeNs, typeName, "NS2:" + typeName);
+
+    AttributesImpl reference;
+    reference.addAttribute("", "href", "href", "CDATA", "#1");
+    writer.emptyElement("", "return", "return", reference);
+
+    writer.endElement(callNs, responseName, "NS1:" + responseName);
+    endEnvelope(writer);
+    return out.str();
+}
+
+// The response of an operation as fixed pieces around its values: the
+// writer's document with a mark where each non-empty value goes, split at
+// the marks. Made once per operation and shape (which values are empty),
+// so a call only joins strings; the bytes are the writer's.
+const std::vector<std::string>& responseTemplate(std::string_view operation, bool responseEmpty, bool errorEmpty)
+{
+    static const std::string mark("\x01");
+    static std::shared_mutex mutex;
+    static std::map<std::string, std::array<std::vector<std::string>, 4>, std::less<>> templates;
+    const std::size_t shape = (responseEmpty ? 1 : 0) | (errorEmpty ? 2 : 0);
+    {
+        const std::shared_lock lock(mutex);
+        if (const auto found = templates.find(operation); found != templates.end())
+            return found->second[shape];
+    }
+    std::array<std::vector<std::string>, 4> shapes;
+    for (std::size_t s = 0; s < shapes.size(); ++s) {
+        const std::string document = responseDocument(operation, s & 1 ? "" : mark, s & 2 ? "" : mark);
+        for (std::size_t from = 0;;) {
+            const std::size_t at = document.find(mark, from);
+            shapes[s].push_back(document.substr(from, at == std::string::npos ? std::string::npos : at - from));
+            if (at == std::string::npos)
+                break;
+            from = at + mark.size();
+        }
+    }
+    const std::unique_lock lock(mutex);
+    return templates.try_emplace(std::string(operation), std::move(shapes)).first->second[shape];
 }
 
 std::string faultDocument(const QString& message, bool withActor)
@@ -181,40 +262,20 @@ const std::string* findChild(const SoapRequest& request, std::string_view name)
 
 std::string writeSoapResponse(std::string_view operation, const TWebserverResponse& result)
 {
-    const XMLString callNs(interfaceNamespace);
-    const XMLString typeNs(resultTypeNamespace);
-    const XMLString responseName = XMLString(operation) + "Response";
-    const XMLString typeName(resultTypeName);
-
-    std::ostringstream out;
-    XMLWriter writer(out, XMLWriter::WRITE_XML_DECLARATION);
-    startEnvelope(writer);
-    AttributesImpl bodyAttributes;
-    bodyAttributes.addAttribute(
-        envNs, "encodingStyle", "SOAP-ENV:encodingStyle", "CDATA", XMLString(soapEncodingNamespace));
-    writer.startElement(envNs, "Body", "SOAP-ENV:Body", bodyAttributes);
-
-    writer.startPrefixMapping("NS1", callNs);
-    writer.startElement(callNs, responseName, "NS1:" + responseName);
-
-    AttributesImpl objectAttributes;
-    objectAttributes.addAttribute("", "id", "id", "CDATA", "1");
-    objectAttributes.addAttribute(xsiNs, "type", "xsi:type", "CDATA", "NS2:" + typeName);
-    writer.startPrefixMapping("NS2", typeNs);
-    writer.startElement(typeNs, typeName, "NS2:" + typeName, objectAttributes);
-    AttributesImpl stringType;
-    stringType.addAttribute(xsiNs, "type", "xsi:type", "CDATA", "xsd:string");
-    textElement(writer, XMLString(responsePropertyName), result.response, stringType);
-    textElement(writer, XMLString(errorPropertyName), result.error, stringType);
-    writer.endElement(typeNs, typeName, "NS2:" + typeName);
-
-    AttributesImpl reference;
-    reference.addAttribute("", "href", "href", "CDATA", "#1");
-    writer.emptyElement("", "return", "return", reference);
-
-    writer.endElement(callNs, responseName, "NS1:" + responseName);
-    endEnvelope(writer);
-    return out.str();
+    const std::string response = xmlContent(result.response);
+    const std::string error = xmlContent(result.error);
+    const std::vector<std::string>& pieces = responseTemplate(operation, response.empty(), error.empty());
+    std::string out;
+    out.reserve(pieces.front().size() * 2 + response.size() + error.size());
+    std::size_t piece = 0;
+    out += pieces[piece++];
+    for (const std::string* value : {&response, &error}) {
+        if (value->empty())
+            continue;
+        out += *value;
+        out += pieces[piece++];
+    }
+    return out;
 }
 
 std::string writeSoapFault(const QString& message)

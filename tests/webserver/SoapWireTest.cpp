@@ -115,6 +115,8 @@ TEST_F(SoapWire, CarriageReturnsSurviveTheParser)
     TWebserverResponse result {QStringLiteral("QUJD\r\nREVG"), QStringLiteral("NOERROR")};
     const std::string document = writeSoapResponse("getAppImage", result);
     expectResponseStructure(document, "getAppImage", result.response, result.error);
+    // Both values empty: the shape no operation above answers with.
+    expectResponseStructure(writeSoapResponse("getAppImage", {}), "getAppImage", "", "");
 }
 
 void expectFault(const std::string& document, const QString& message, bool withActor)
