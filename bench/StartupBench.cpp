@@ -2,11 +2,14 @@
 // same size: the time from main() to the first painted frame and the peak
 // memory, each start in a process of its own, offscreen, with a stand-in
 // Zolvo attached and a full configuration (16 rooms of 16 appliances with
-// pictures, 300 timer actions).
+// pictures, both catalogues, 300 timer actions). The minimal window shows
+// one label, so both start the font system.
 //
 //   startup_bench [ROUNDS]              both kinds, alternating, medians
 //   startup_bench --child KIND FOLDER   one start ("program" or "minimal")
+//   startup_bench --write FOLDER        only writes the full configuration
 #include "BaseForm.h"
+#include "BuiltInPictures.h"
 #include "FirmwareImage.h"
 #include "ItemPictures.h"
 #include "LoadSave.h"
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -67,6 +71,8 @@ int runChild(const QString& kind, const QString& folder, int argc, char* argv[])
     if (kind == QLatin1String("minimal")) {
         window = std::make_unique<QWidget>();
         window->resize(800, 600);
+        auto* label = new QLabel(QStringLiteral("Zolvo"), window.get());
+        label->move(20, 20);
     } else {
         TLoadSave::setDataFolder(folder);
         MainFormSettings settings;
@@ -117,6 +123,7 @@ void writeFullConfiguration(const QString& folder)
         action->OnOffDim = 17;
         store.GlobalAktieListObject->addToMain(action);
     }
+    fillEmptyCatalogues(store);
     store.SaveCfg();
 }
 
@@ -187,6 +194,11 @@ int runParent(int rounds, int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (argc == 3 && std::string(argv[1]) == "--write") {
+        QCoreApplication application(argc, argv);
+        writeFullConfiguration(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     if (argc == 4 && std::string(argv[1]) == "--child")
         return runChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), argc, argv);
     return runParent(argc > 1 ? std::max(1, std::atoi(argv[1])) : 7, argc, argv);

@@ -95,21 +95,25 @@ Picture readPicture(Reader& reader)
     const auto colour = static_cast<std::int32_t>(reader.u32(QString()));
     const QByteArrayView pixels = reader.take(pixelBytes, QString());
     Picture picture(pictureListWidth, pictureListHeight, 24);
-    for (int y = 0; y < pictureListHeight; ++y) {
-        Colour* row = picture.row(y);
-        for (int x = 0; x < pictureListWidth; ++x) {
-            const std::size_t at = (std::size_t(y) * pictureListWidth + std::size_t(x)) * 3;
-            row[x] = rgb(static_cast<std::uint8_t>(pixels[static_cast<qsizetype>(at)]),
-                static_cast<std::uint8_t>(pixels[static_cast<qsizetype>(at + 1)]),
-                static_cast<std::uint8_t>(pixels[static_cast<qsizetype>(at + 2)]));
-        }
-    }
+    // Rows are contiguous: one pass over the checked bytes (start-up reads
+    // every picture of the four lists).
+    const auto* rgbBytes = reinterpret_cast<const std::uint8_t*>(pixels.data());
+    Colour* target = picture.row(0);
+    for (std::size_t i = 0; i < pixelCount; ++i, rgbBytes += 3)
+        target[i] = Colour(rgbBytes[0]) | Colour(rgbBytes[1]) << 8 | Colour(rgbBytes[2]) << 16;
     picture.setTransparentColour(colour);
     if (flags & hasMaskFlag) {
-        const QByteArrayView bits = reader.take(maskBytes, QString());
+        const auto* bits = reinterpret_cast<const std::uint8_t*>(reader.take(maskBytes, QString()).data());
         std::vector<bool> mask(pixelCount);
-        for (std::size_t i = 0; i < pixelCount; ++i)
-            mask[i] = (static_cast<std::uint8_t>(bits[static_cast<qsizetype>(i / 8)]) >> (7 - i % 8)) & 1;
+        // Masks are mostly whole bytes of one kind: opaque, or a see-through band.
+        for (std::size_t byte = 0; byte < maskBytes; ++byte) {
+            const std::uint8_t b = bits[byte];
+            if (b == 0)
+                continue;
+            const std::size_t first = byte * 8;
+            for (std::size_t bit = 0; bit < 8 && first + bit < pixelCount; ++bit)
+                mask[first + bit] = (b >> (7 - bit)) & 1;
+        }
         picture.setMask(std::move(mask));
     }
     return picture;
