@@ -7,6 +7,7 @@
 #include "Cp1252.h"
 #include "CustomPicture.h"
 #include "HidCtrl.h"
+#include "HouseEdits.h"
 #include "ItemPictures.h"
 #include "Language.h"
 #include "LoadSave.h"
@@ -91,33 +92,6 @@ template <class Read> auto readStore(Read read)
 Apparaat applianceAt(std::int32_t aRoom, std::int32_t aApp)
 {
     return readStore([&](const TLoadSave& store) { return store.Ruimtes[aRoom].Apparaten[aApp]; });
-}
-
-bool inUse(const Ruimte& ruimte)
-{
-    return !ruimte.Omschrijving.empty() || ruimte.Afbeelding != -1;
-}
-
-bool inUse(const Apparaat& apparaat)
-{
-    return !apparaat.Omschrijving.empty() || apparaat.Afbeelding != -1;
-}
-
-bool inUse(const Scene& scene)
-{
-    return !scene.Omschrijving.empty();
-}
-
-// The run of used slots that begins at slot 0; used slots after a gap do not count.
-template <class Slot, std::size_t N> int leadingSlotsInUse(const Slot (&entries)[N])
-{
-    int count = 0;
-    for (const Slot& slot : entries) {
-        if (!inUse(slot))
-            break;
-        ++count;
-    }
-    return count;
 }
 
 QString notConnectedText()
