@@ -3,12 +3,23 @@
 //   zolvo-screenshots [FOLDER]   (default: docs/screenshots of the working folder)
 // The main window gets a stand-in Zolvo of its own and a small furnished
 // configuration in a temporary folder; nothing of the user's is touched.
+// Besides the dialogs: the rooms screen, both editors and the picture picker.
+#include "AppUIHandler.h"
 #include "BaseForm.h"
+#include "BuiltInPictures.h"
+#include "Cp1252.h"
 #include "FirmwareImage.h"
 #include "GradBtn.h"
+#include "ImagePicker.h"
+#include "ImagePickerHandler.h"
+#include "ItemPictures.h"
 #include "LoadSave.h"
 #include "Melding.h"
+#include "PictureImage.h"
 #include "RuimteAppHandler.h"
+#include "RuimteAppSel.h"
+#include "RuimteAppSelHandler.h"
+#include "StorePictureLists.h"
 #include "UpdateDialog.h"
 #include "VirtualTransport.h"
 #include "VirtualZolvo.h"
@@ -48,15 +59,76 @@ void save(QWidget& widget, const QString& name)
         std::printf("%s\n", qPrintable(path));
 }
 
-void mainWindow(const QString& dataFolder, const QString& socket)
+// A small house: six rooms, the living room with five appliances, each
+// with a picture of the built-in catalogues.
+void furnish(TLoadSave& store)
+{
+    fillEmptyCatalogues(store);
+    const StorePictureLists& lists = *store.pictures();
+    const std::pair<const char*, int> rooms[] = {
+        {"Living room", 0}, {"Kitchen", 1}, {"Bedroom", 2}, {"Bathroom", 4}, {"Hall", 6}, {"Garden", 13}};
+    int r = 0;
+    for (const auto& [name, picture] : rooms) {
+        setShortString(store.Ruimtes[r].Omschrijving, QString::fromLatin1(name));
+        giveRuimtePicture(store, r++, lists.ruimteimages.at(picture));
+    }
+    const std::pair<const char*, int> appliances[] = {
+        {"Ceiling lamp", 0}, {"Reading lamp", 2}, {"TV", 6}, {"Radio", 7}, {"Fan", 9}};
+    int a = 0;
+    for (const auto& [name, picture] : appliances) {
+        Apparaat& apparaat = store.Ruimtes[0].Apparaten[a];
+        setShortString(apparaat.Omschrijving, QString::fromLatin1(name));
+        apparaat.Code = a;
+        apparaat.Dimmer = a < 2;
+        giveApparaatPicture(store, 0, a++, lists.appimages.at(picture));
+    }
+}
+
+// A folder of picture files for the picker: catalogue pictures as bitmaps and JPEG files.
+QString samplePictures(const QString& folder)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < 9; ++i) {
+        const QImage picture = toQImage(builtInAppliancePicture(3 * i + 1)).scaled(390, 240);
+        picture.save(QDir(folder).filePath(QStringLiteral("photo-%1.%2").arg(i).arg(i % 2 ? "jpg" : "bmp")));
+    }
+    return folder;
+}
+
+void mainWindowAndScreens(const QString& dataFolder, const QString& socket)
 {
     TLoadSave::setDataFolder(dataFolder);
+    furnish(*TLoadSave::instance());
     MainFormSettings settings;
     settings.port = 0;
     settings.transport = [socket] { return std::make_unique<VirtualTransport>(socket.toStdString()); };
     settings.homeScreen = [](TMainForm& form) { return std::make_unique<TRuimteUIHandler>(form); };
     TMainForm form(std::move(settings));
     save(form, QStringLiteral("main-window"));
+
+    auto& rooms = static_cast<TRuimteUIHandler&>(*form.homeScreen());
+    TAppUIHandler& appliances = rooms.appliances();
+    appliances.fillClicked(appliances.tile(1).bgImage);
+    save(form, QStringLiteral("rooms-screen"));
+
+    rooms.fillDblClicked(rooms.tile(0).bgImage);
+    save(form, QStringLiteral("room-editor"));
+    rooms.editor().ButTerugClick();
+
+    appliances.fillDblClicked(appliances.tile(1).bgImage);
+    TRuimteAppSelHandler& editor = appliances.editor();
+    editor.clicked(editor.form().Image[2]);
+    save(form, QStringLiteral("appliance-editor"));
+
+    TImagePickerHandler& picker = editor.imagePicker();
+    picker.setFolder(samplePictures(dataFolder + QStringLiteral("/pictures")));
+    editor.doubleClicked(editor.form().Image[2]);
+    picker.form().imagePanel().waitForThumbnails(10000);
+    picker.form().imagePanel().ImageClick(picker.form().Images[4]);
+    save(form, QStringLiteral("picture-picker"));
+    picker.ButTerugClick();
+    editor.ButTerugClick();
+    TLoadSave::destroyInstance();
 }
 
 // The dialog as Meld shows it: grabbed while it is open, then answered.
@@ -142,7 +214,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    mainWindow(dataFolder.path(), socket);
+    mainWindowAndScreens(dataFolder.path(), socket);
     messageDialogs();
     updateDialog();
     gradientButtons();

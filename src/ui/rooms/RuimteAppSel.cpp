@@ -114,7 +114,7 @@ TfrmRuimteAppSel::TfrmRuimteAppSel()
     LR1->setFont(arial(16));
     LR1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LR1->setWordWrap(true);
-    LR1->setFontColor(clWhite);
+    LR1->setFontColor(clBlack);
 
     timerLeren = new QTimer(this);
     timerLeren->setInterval(750);

@@ -20,14 +20,22 @@ TImagePickerHandler::~TImagePickerHandler() = default;
 void TImagePickerHandler::create(QWidget* aMainParent, PickerButtons buttons)
 {
     _parent = aMainParent;
-    _frm = std::make_unique<TPickerForm>(QDir::homePath());
     _buttons = std::move(buttons);
     _buttons.bind([this](QObject*) { ButTerugClick(); }, [this](QObject*) { ButExitClick(); });
+}
+
+TPickerForm& TImagePickerHandler::form()
+{
+    // Made on first use: until then no folder is listed and no reader thread runs.
+    if (!_frm)
+        _frm = std::make_unique<TPickerForm>(QDir::homePath());
+    return *_frm;
 }
 
 void TImagePickerHandler::show(const QImage& aBitmap, std::function<void(const Picture&)> aCallBack)
 {
     _callBack = std::move(aCallBack);
+    form();
     _frm->imageSelected->setPicture(aBitmap);
     _frm->LR1->clear();
     TPanel* panel = _frm->imagePickPanel;
@@ -42,7 +50,7 @@ void TImagePickerHandler::show(const QImage& aBitmap, std::function<void(const P
 
 void TImagePickerHandler::hide()
 {
-    if (TPanel* panel = _frm->imagePickPanel)
+    if (TPanel* panel = _frm ? _frm->imagePickPanel : nullptr)
         panel->hide();
     _buttons.column->hide();
 }
@@ -52,7 +60,7 @@ void TImagePickerHandler::ButExitClick()
     hide();
     // The screen beneath is drawn before a big file is read.
     QCoreApplication::processEvents();
-    const QString file = _frm->fileName();
+    const QString file = form().fileName();
     if (file.isEmpty() || !QFileInfo::exists(file))
         return;
     std::optional<Picture> picture;
@@ -73,5 +81,5 @@ void TImagePickerHandler::ButTerugClick()
 
 void TImagePickerHandler::setFolder(const QString& path)
 {
-    _frm->setFolder(path);
+    form().setFolder(path);
 }

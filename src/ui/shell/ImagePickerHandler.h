@@ -29,7 +29,8 @@ public:
     TImagePickerHandler(const TImagePickerHandler&) = delete;
     TImagePickerHandler& operator=(const TImagePickerHandler&) = delete;
 
-    // Builds the picker for the content host `aMainParent`, starting in the home folder.
+    // Readies the picker for the content host `aMainParent`; its form, starting
+    // in the home folder, is made when it is first shown.
     void create(QWidget* aMainParent, PickerButtons buttons);
     // Shows the picker over the current screen with `aBitmap` in the preview;
     // `aCallBack` gets the chosen picture when the user confirms one.
@@ -44,7 +45,7 @@ public:
     // Another folder than the one the picker is in (the first is the home folder).
     void setFolder(const QString& path);
 
-    TPickerForm& form() { return *_frm; }
+    TPickerForm& form();
     TButtonColumn& buttonColumn() { return *_buttons.column; }
 
 private:
