@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "GradBtn.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
@@ -48,8 +49,15 @@ QComboBox* codeList(QWidget* parent, const char* name, int left, const QStringLi
     box->setFont(arial(16));
     box->addItems(entries);
     box->setMaxVisibleItems(16);
-    box->setStyleSheet(QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: white; background: #1A200B; "
-                                      "selection-background-color: #425515; }"));
+    // A palette rather than a style sheet: style sheets cost a style of their own at start-up.
+    QPalette palette = box->palette();
+    for (const QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, QColor(0x1A, 0x20, 0x0B));
+    for (const QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(0x42, 0x55, 0x15));
+    box->setPalette(palette);
+    box->view()->setPalette(palette);
     return box;
 }
 

@@ -15,6 +15,14 @@
 
 #include <QTest>
 
+#include <ostream>
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 // The desktop program with its rooms screen, a stand-in Zolvo and a store
 // in a temporary folder that the test furnishes before the window is built.
 class RoomsTest : public DesktopTest {
