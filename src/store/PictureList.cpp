@@ -1,6 +1,7 @@
 #include "PictureList.h"
 
 #include "PictureError.h"
+#include "PictureListFile.h"
 
 #include <atomic>
 
@@ -32,7 +33,25 @@ Picture PictureList::at(int index) const
 {
     if (index < 0 || index >= count())
         return Picture();
+    const StoredPicture& stored = _stored[static_cast<std::size_t>(index)];
+    if (stored.file)
+        return PictureListFile::readStored(stored);
     return _pictures[static_cast<std::size_t>(index)];
+}
+
+void PictureList::appendStored(StoredPicture stored)
+{
+    _pictures.emplace_back();
+    _stored.push_back(std::move(stored));
+    changed();
+}
+
+const StoredPicture* PictureList::stored(int index) const
+{
+    if (index < 0 || index >= count())
+        return nullptr;
+    const StoredPicture& stored = _stored[static_cast<std::size_t>(index)];
+    return stored.file ? &stored : nullptr;
 }
 
 Picture PictureList::checked(Picture picture)
@@ -50,6 +69,7 @@ Picture PictureList::checked(Picture picture)
 int PictureList::append(Picture picture)
 {
     _pictures.push_back(checked(std::move(picture)));
+    _stored.emplace_back();
     changed();
     return count() - 1;
 }
@@ -63,6 +83,7 @@ void PictureList::replace(int index, Picture picture)
                                .arg(count())
                                .toStdString());
     _pictures[static_cast<std::size_t>(index)] = checked(std::move(picture));
+    _stored[static_cast<std::size_t>(index)] = {};
     changed();
 }
 
@@ -79,5 +100,6 @@ void PictureList::replaceMasked(int index, Picture picture, int colour)
 void PictureList::clear()
 {
     _pictures.clear();
+    _stored.clear();
     changed();
 }

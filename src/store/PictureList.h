@@ -6,7 +6,18 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+class PictureFile;
+
+// A picture still in its list file, read and decoded when it is asked for:
+// the file, the offset of its record and the record's size.
+struct StoredPicture {
+    std::shared_ptr<const PictureFile> file;
+    std::int64_t offset = 0;
+    std::uint32_t size = 0;
+};
 
 // A named list of 130 x 80 pictures, each with or without a mask, in the
 // order they were added. Not locked: the store's lists are guarded by the
@@ -21,8 +32,9 @@ public:
     int height() const { return pictureListHeight; }
     int count() const { return static_cast<int>(_pictures.size()); }
 
-    // The picture at `index` with its mask; an index outside the list gives
-    // a null picture (nothing to draw).
+    // The picture at `index` with its mask; an index outside the list, or a
+    // stored picture its file no longer holds, gives a null picture (nothing
+    // to draw). Const and without side effects, so readers may share the list.
     Picture at(int index) const;
 
     // Both keep the picture's mask and transparent colour as they are and
@@ -40,7 +52,10 @@ public:
     // it), so the owner can tell whether the list changed since it looked.
     std::uint64_t revision() const { return _revision; }
 
-    const std::vector<Picture>& pictures() const { return _pictures; }
+    // A picture left in its file (the list loader's); at() reads it.
+    void appendStored(StoredPicture stored);
+    // Where picture `index` lies in its file, or nullptr when it is in memory.
+    const StoredPicture* stored(int index) const;
 
 private:
     static Picture checked(Picture picture);
@@ -48,5 +63,7 @@ private:
 
     QString _name;
     std::vector<Picture> _pictures;
+    // Per picture: its place in a file, or no file when _pictures holds it.
+    std::vector<StoredPicture> _stored;
     std::uint64_t _revision = 0;
 };

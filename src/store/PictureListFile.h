@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
 #include <stdexcept>
 
 // The file form of one picture list, all numbers little-endian:
@@ -42,6 +43,14 @@ QByteArray encode(const PictureList& list);
 // Checks every length, count and field before taking anything from the
 // bytes; throws DamagedFile naming `fileName`.
 PictureList decode(QByteArrayView bytes, const QString& fileName);
+// The list in the file at `path`, its structure checked as decode does but
+// its pictures left in the file, read when asked for (PictureList::at).
+// No list when there is no file; throws DamagedFile, and StoreIoError when
+// the file cannot be read.
+std::optional<PictureList> load(const QString& path);
+// A stored picture read from its file; a null picture when the file no
+// longer holds a picture record there.
+Picture readStored(const StoredPicture& stored);
 // Writes atomically (DataFile::writeAtomically); throws StoreIoError.
 void write(const QString& path, const PictureList& list);
 

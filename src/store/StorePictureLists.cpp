@@ -58,11 +58,12 @@ void StorePictureLists::loadOne(const QString& folder, std::size_t index)
     PictureList& list = this->*file.list;
     const QString path = QDir(folder).filePath(QString::fromLatin1(file.fileName));
     _damaged[index] = false;
-    const auto contents = DataFile::readIfExists(path);
-    if (!contents)
-        return;
     try {
-        list = PictureListFile::decode(*contents, path);
+        // Read picture by picture when first shown: start-up only checks the file.
+        std::optional<PictureList> loaded = PictureListFile::load(path);
+        if (!loaded)
+            return;
+        list = std::move(*loaded);
         list.setName(QString::fromLatin1(file.name));
         return;
     } catch (const PictureListFile::DamagedFile& damage) {
@@ -72,7 +73,7 @@ void StorePictureLists::loadOne(const QString& folder, std::size_t index)
         QString warning = QString::fromUtf8(damage.what());
         try {
             warning += QStringLiteral(". Its contents were kept as \"%1\"; the list starts empty.")
-                           .arg(keepDamagedCopy(path, *contents));
+                           .arg(keepDamagedCopy(path, DataFile::readIfExists(path).value_or(QByteArray())));
         } catch (const StoreIoError& e) {
             warning += QStringLiteral(". No copy could be made (%1); the file is left as it is until the list "
                                       "changes, and the list starts empty.")

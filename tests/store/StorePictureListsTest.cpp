@@ -3,7 +3,10 @@
 #include "StorePictureLists.h"
 #include "LoadSave.h"
 #include "PictureListFile.h"
+#include "StoreError.h"
 #include "TestFolder.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +171,65 @@ TEST(StorePictureLists, CopiesEachDistinctDamageOnceAndKeepsOlderCopies)
     EXPECT_EQ(folder.read("AppImageList.dat.damaged.1"), QByteArray("second damage"));
     ASSERT_EQ(store.pictures()->warnings().size(), 1u);
     EXPECT_TRUE(store.pictures()->warnings()[0].contains("AppImageList.dat.damaged.1"));
+}
+
+} // namespace
+
+namespace {
+
+// Loaded lists leave their pictures in the file until they are asked for.
+TEST(StorePictureLists, PicturesAreReadFromTheFileWhenAskedForAndSavedUnchanged)
+{
+    TestFolder folder;
+    Picture masked = flat(0x123456);
+    masked.setMaskFromColour(0x123456);
+    masked.setPixel(1, 1, 0x654321);
+    {
+        TLoadSave store(folder.path());
+        PictureList& list = store.pictures()->usedAppimages;
+        list.append(flat(rgb(1, 2, 3)));
+        list.append(masked);
+        store.SaveCfg();
+    }
+    const QByteArray written = folder.read("CustomAppImageList.dat");
+    TLoadSave store(folder.path());
+    PictureList& list = store.pictures()->usedAppimages;
+    ASSERT_EQ(list.count(), 2);
+    ASSERT_NE(list.stored(1), nullptr);
+    EXPECT_EQ(list.at(0), flat(rgb(1, 2, 3)));
+    EXPECT_EQ(list.at(1).mask(), masked.mask());
+    EXPECT_EQ(list.at(1).pixel(1, 1), Colour(0x654321));
+
+    // Saving copies the untouched records; a replaced one is written anew.
+    store.SaveCfg();
+    EXPECT_EQ(folder.read("CustomAppImageList.dat"), written);
+    list.replace(0, flat(rgb(9, 9, 9)));
+    EXPECT_EQ(list.stored(0), nullptr);
+    store.SaveCfg();
+    const PictureList again = PictureListFile::decode(folder.read("CustomAppImageList.dat"), "again");
+    EXPECT_EQ(again.at(0), flat(rgb(9, 9, 9)));
+    EXPECT_EQ(again.at(1), list.at(1));
+}
+
+TEST(StorePictureLists, AFileCutShortAfterLoadingGivesEmptyPicturesNotACrash)
+{
+    TestFolder folder;
+    {
+        TLoadSave store(folder.path());
+        store.pictures()->ruimteimages.append(flat(1));
+        store.pictures()->ruimteimages.append(flat(2));
+        store.SaveCfg();
+    }
+    TLoadSave store(folder.path());
+    const PictureList& list = store.pictures()->ruimteimages;
+    ASSERT_EQ(list.count(), 2);
+    QFile file(folder.path() + "/RuimteImageList.dat");
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() - 100)); // changed in place by someone else
+    file.close();
+    EXPECT_EQ(list.at(0), flat(1));
+    EXPECT_TRUE(list.at(1).isNull());
+    EXPECT_THROW(store.SaveCfg(), StoreIoError) << "a picture that cannot be read back is not saved as nothing";
 }
 
 } // namespace

@@ -144,7 +144,7 @@ TEST_F(PictureOperations, SetImageStoresTheDecodedBytesAndBacksUpTheFormerFile)
     // What it stored is what getAppImage sends back.
     EXPECT_EQ(call("getAppImage", roomApp(4, 9)).response, expectedBase64("xyz"));
     EXPECT_TRUE(temporaryFiles().isEmpty()) << temporaryFiles().join(' ').toStdString();
-    EXPECT_TRUE(store->pictures()->usedAppimages.pictures().empty()) << "no picture number, no list change";
+    EXPECT_TRUE(store->pictures()->usedAppimages.count() == 0) << "no picture number, no list change";
 }
 
 TEST_F(PictureOperations, SetImageWithAJpegReplacesTheListedPicture)

@@ -64,9 +64,9 @@ void fillEmptyCatalogues(TLoadSave& store)
         fill(appliances, builtInAppliancePicture);
     const StoreWriteLock lock(storeMutex());
     if (roomsEmpty && lists->ruimteimages.count() == 0)
-        for (const Picture& p : rooms.pictures())
-            lists->ruimteimages.append(p);
+        for (int i = 0; i < rooms.count(); ++i)
+            lists->ruimteimages.append(rooms.at(i));
     if (appliancesEmpty && lists->appimages.count() == 0)
-        for (const Picture& p : appliances.pictures())
-            lists->appimages.append(p);
+        for (int i = 0; i < appliances.count(); ++i)
+            lists->appimages.append(appliances.at(i));
 }
