@@ -11,6 +11,18 @@ bool validIndex(int i)
     return i >= 0 && i < 16;
 }
 
+// Removes item i of the scene: the later items move up and the last one is
+// emptied, keeping its command value.
+void removeSceneItem(Scene& scene, int i)
+{
+    std::copy(scene.Akties + i + 1, scene.Akties + nrofSceneAkties, scene.Akties + i);
+    Aktie& last = scene.Akties[nrofSceneAkties - 1];
+    last.Ruimte = -1;
+    last.Apparaat = -1;
+}
+
+} // namespace
+
 void resetRuimte(Ruimte& ruimte)
 {
     ruimte.Omschrijving = {};
@@ -24,18 +36,6 @@ void resetRuimte(Ruimte& ruimte)
         apparaat.Code = -1;
     }
 }
-
-// Removes item i of the scene: the later items move up and the last one is
-// emptied, keeping its command value.
-void removeSceneItem(Scene& scene, int i)
-{
-    std::copy(scene.Akties + i + 1, scene.Akties + nrofSceneAkties, scene.Akties + i);
-    Aktie& last = scene.Akties[nrofSceneAkties - 1];
-    last.Ruimte = -1;
-    last.Apparaat = -1;
-}
-
-} // namespace
 
 void deleteRuimte(TLoadSave& store, int r)
 {

@@ -35,6 +35,10 @@ template <class Slot, std::size_t N> int leadingSlotsInUse(const Slot (&entries)
     return count;
 }
 
+// An unused room: no name, no picture, and 16 unused appliance slots with
+// the receiver defaults (no code, not dimmable, dim level 8).
+void resetRuimte(Ruimte& ruimte);
+
 // Deleting keeps the configuration consistent: later rooms or appliances
 // move down one place, and the scene items and timer actions that named them
 // follow. The caller holds the store's write lock. The item pictures of the

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "DataFile.h"
+#include "HouseEdits.h"
 #include "ProgramFolder.h"
 #include "RecordCodec.h"
 #include "StoreError.h"
@@ -216,18 +217,8 @@ void TLoadSave::WriteSwitchFile(const QString& fileName)
 
 void TLoadSave::InitZolvo()
 {
-    for (auto& ruimte : Ruimtes) {
-        ruimte.Omschrijving = {};
-        ruimte.Afbeelding = -1;
-        for (auto& apparaat : ruimte.Apparaten) {
-            apparaat.Omschrijving = {};
-            apparaat.Afbeelding = -1;
-            apparaat.OudModel = false;
-            apparaat.Dimmer = false;
-            apparaat.Dimstand = defaultDimstand;
-            apparaat.Code = -1;
-        }
-    }
+    for (auto& ruimte : Ruimtes)
+        resetRuimte(ruimte);
     for (auto& scene : Scenes) {
         scene.Omschrijving = {};
         for (auto& aktie : scene.Akties)

@@ -121,10 +121,15 @@ void TAppUIHandler::fill(int anIndex)
     }
 }
 
+int TAppUIHandler::selectedSlot() const
+{
+    return std::clamp(AbsSelectedIndex(), 0, nrofApparaten - 1);
+}
+
 Apparaat TAppUIHandler::selected() const
 {
     const StoreReadLock lock(storeMutex());
-    return store().Ruimtes[_ruimteIndex].Apparaten[std::clamp(AbsSelectedIndex(), 0, nrofApparaten - 1)];
+    return store().Ruimtes[_ruimteIndex].Apparaten[selectedSlot()];
 }
 
 void TAppUIHandler::updateButtons()
@@ -157,7 +162,7 @@ void TAppUIHandler::fillDblClicked(QObject* Sender)
 void TAppUIHandler::callBack(
     const QString& anOmschrijving, int anImageIndex, bool newSelected, bool aDimbaar, bool anOudModel, int aCode)
 {
-    const int a = AbsSelectedIndex();
+    const int a = selectedSlot();
     if (anImageIndex == -1) {
         deleteItem(a);
     } else {
@@ -217,8 +222,7 @@ void TAppUIHandler::stepDimstand(int step)
     int level = 0;
     {
         const StoreWriteLock lock(storeMutex());
-        Apparaat& apparaat =
-            store().Ruimtes[_ruimteIndex].Apparaten[std::clamp(AbsSelectedIndex(), 0, nrofApparaten - 1)];
+        Apparaat& apparaat = store().Ruimtes[_ruimteIndex].Apparaten[selectedSlot()];
         // A level outside 1..16 from a damaged file is brought back into range first.
         apparaat.Dimstand = std::clamp(std::clamp(apparaat.Dimstand, 1, 16) + step, 1, 16);
         level = apparaat.Dimstand;

@@ -51,6 +51,8 @@ public:
 
 private:
     bool roomDefined() const;
+    // The selected appliance's slot, 0..15.
+    int selectedSlot() const;
     // The selected appliance, read under the store lock.
     Apparaat selected() const;
     // The connection and code checks with their messages, then one Switch.

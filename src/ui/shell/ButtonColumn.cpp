@@ -28,18 +28,8 @@ TButtonForm::~TButtonForm()
 
 TGradBtn* TButtonForm::makeButton(const char* name, const QString& caption, int top, int left, int width)
 {
-    auto* button = place(new TGradBtn(MainBtnContainer), left, top, width, buttonHeight);
+    TGradBtn* button = makeStandardButton(MainBtnContainer, left, top, width, buttonHeight, caption);
     button->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    button->setFont(font);
-    button->setFontColor(clBlack);
-    button->setBeginColor(clGray);
-    button->setEndColor(clWhite);
-    button->setGradientStyle(gsVertCenter);
-    button->setTextStyle(tsNormal);
-    button->setShowFocus(false);
-    button->setCaption(caption);
     return button;
 }
 

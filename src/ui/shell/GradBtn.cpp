@@ -562,3 +562,20 @@ void TGradBtn::drawFocusRect()
             invert(right, y);
     }
 }
+
+TGradBtn* makeStandardButton(QWidget* parent, int left, int top, int width, int height, const QString& caption)
+{
+    auto* button = new TGradBtn(parent);
+    button->setGeometry(left, top, width, height);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(19);
+    button->setFont(font);
+    button->setFontColor(clBlack);
+    button->setBeginColor(clGray);
+    button->setEndColor(clWhite);
+    button->setGradientStyle(gsVertCenter);
+    button->setTextStyle(tsNormal);
+    button->setShowFocus(false);
+    button->setCaption(caption);
+    return button;
+}

@@ -163,3 +163,7 @@ private:
     bool _pointerInside = false;
     QList<int> _acceleratorIds;
 };
+
+// The program's standard button: Arial 19 px black on the grey-to-white
+// ramp from the centre, no focus frame, placed at left, top, width x height.
+TGradBtn* makeStandardButton(QWidget* parent, int left, int top, int width, int height, const QString& caption = {});

@@ -104,18 +104,8 @@ TImage* background(QWidget* parent, const char* name)
 
 TGradBtn* pageButton(QWidget* parent, const char* name, const QString& caption, int left)
 {
-    auto* button = place(new TGradBtn(parent), left, 431, 130, 40);
+    TGradBtn* button = makeStandardButton(parent, left, 431, 130, 40, caption);
     button->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    button->setFont(font);
-    button->setFontColor(clBlack);
-    button->setBeginColor(clGray);
-    button->setEndColor(clWhite);
-    button->setGradientStyle(gsVertCenter);
-    button->setTextStyle(tsNormal);
-    button->setShowFocus(false);
-    button->setCaption(caption);
     return button;
 }
 

@@ -44,17 +44,7 @@ QLabel* makeLine(QWidget* parent, int top)
 
 TGradBtn* makeButton(QWidget* parent, int left, int top)
 {
-    auto* button = new TGradBtn(parent);
-    button->setGeometry(left, top, 130, 40);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(19);
-    button->setFont(font);
-    button->setFontColor(clBlack);
-    button->setBeginColor(clGray);
-    button->setEndColor(clWhite);
-    button->setGradientStyle(gsVertCenter);
-    button->setTextStyle(tsNormal);
-    button->setShowFocus(false);
+    TGradBtn* button = makeStandardButton(parent, left, top, 130, 40);
     button->setMask(roundedOutline(button->size(), cornerSize));
     return button;
 }
