@@ -5,9 +5,14 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QMetaObject>
+#include <QSocketNotifier>
 
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <exception>
+#include <system_error>
 
 namespace {
 
@@ -32,8 +37,13 @@ QImage thumbnailImage(Picture picture)
 
 TPictureThumbnails::TPictureThumbnails(QObject* parent)
     : QObject(parent)
-    , _worker([this] { work(); })
+    , _resultsReady(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
+    if (_resultsReady < 0)
+        throw std::system_error(errno, std::generic_category(), "eventfd");
+    _notifier = std::make_unique<QSocketNotifier>(_resultsReady, QSocketNotifier::Read);
+    connect(_notifier.get(), &QSocketNotifier::activated, this, [this] { deliverResults(); });
+    _worker = std::thread([this] { work(); });
 }
 
 TPictureThumbnails::~TPictureThumbnails()
@@ -45,7 +55,9 @@ TPictureThumbnails::~TPictureThumbnails()
     }
     _wake.notify_one();
     _worker.join();
-    // Results the worker posted before it stopped die with this object, undelivered.
+    // Results the worker left before it stopped die with this object, undelivered.
+    _notifier.reset();
+    ::close(_resultsReady);
 }
 
 void TPictureThumbnails::load(const QStringList& paths)
@@ -55,6 +67,7 @@ void TPictureThumbnails::load(const QStringList& paths)
     {
         std::lock_guard guard(_lock);
         _jobs.clear();
+        _results.clear();
         for (int slot = 0; slot < paths.size(); ++slot)
             if (!paths[slot].isEmpty()) {
                 _jobs.push_back({_batch, slot, paths[slot]});
@@ -78,10 +91,14 @@ void TPictureThumbnails::work()
             job = std::move(_jobs.front());
             _jobs.pop_front();
         }
-        const QImage thumbnail = decode(job.path);
-        QMetaObject::invokeMethod(
-            this, [this, batch = job.batch, slot = job.slot, thumbnail] { deliver(batch, slot, thumbnail); },
-            Qt::QueuedConnection);
+        QImage thumbnail = decode(job.path);
+        {
+            std::lock_guard guard(_lock);
+            _results.push_back({job.batch, job.slot, std::move(thumbnail)});
+        }
+        const std::uint64_t one = 1;
+        // Cannot fail short of an overflow of the counter, which a drain resets.
+        [[maybe_unused]] const ssize_t written = ::write(_resultsReady, &one, sizeof one);
     }
 }
 
@@ -112,12 +129,25 @@ QImage TPictureThumbnails::decode(const QString& path)
     return thumbnail;
 }
 
-void TPictureThumbnails::deliver(std::uint64_t batch, int slot, const QImage& thumbnail)
+void TPictureThumbnails::deliverResults()
 {
-    if (batch != _batch)
-        return; // a page or folder the picker has left
-    --_pending;
-    emit loaded(slot, thumbnail);
-    if (_pending == 0)
-        emit finished();
+    std::uint64_t rings = 0;
+    [[maybe_unused]] const ssize_t read = ::read(_resultsReady, &rings, sizeof rings);
+    for (;;) {
+        Result result;
+        {
+            std::lock_guard guard(_lock);
+            if (_results.empty())
+                return;
+            result = std::move(_results.front());
+            _results.pop_front();
+        }
+        if (result.batch != _batch)
+            continue; // a page or folder the picker has left
+        --_pending;
+        // A slot connected to these signals may start a new batch.
+        emit loaded(result.slot, result.thumbnail);
+        if (_pending == 0 && result.batch == _batch)
+            emit finished();
+    }
 }

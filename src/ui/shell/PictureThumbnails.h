@@ -11,8 +11,11 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
+
+class QSocketNotifier;
 
 // How a picker shows a picture read by ReadCustomPicture: its border, in the
 // picture's transparent colour, is see-through as it will be once stored.
@@ -46,10 +49,15 @@ private:
         int slot = 0;
         QString path;
     };
+    struct Result {
+        std::uint64_t batch = 0;
+        int slot = 0;
+        QImage thumbnail;
+    };
 
     void work();
     QImage decode(const QString& path);
-    void deliver(std::uint64_t batch, int slot, const QImage& thumbnail);
+    void deliverResults();
 
     // Owned by the GUI thread.
     std::uint64_t _batch = 0;
@@ -59,9 +67,16 @@ private:
     std::mutex _lock;
     std::condition_variable _wake;
     std::deque<Job> _jobs;
+    std::deque<Result> _results;
     bool _stopping = false;
     QHash<QString, QImage> _cache;
     std::deque<QString> _cacheOrder; // oldest first, for eviction
+
+    // The worker rings this eventfd when it adds a result; the GUI thread
+    // drains _results when it rings. Results pass only through _results, so
+    // every hand-over is ordered by _lock.
+    int _resultsReady = -1;
+    std::unique_ptr<QSocketNotifier> _notifier;
 
     std::thread _worker;
 };
