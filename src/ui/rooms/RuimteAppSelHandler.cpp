@@ -58,7 +58,6 @@ void setBaseColour(QLineEdit* field, const QColor& colour)
 
 TRuimteAppSelHandler::TRuimteAppSelHandler(bool anIsRuimte, QWidget* aButParent, QWidget* aMainParent)
     : _IsRuimte(anIsRuimte)
-    , _frm(std::make_unique<TfrmRuimteAppSel>())
     , _parent(aMainParent)
     , btnHandler(std::make_unique<TRuimteAppSelButHandler>())
     , imageHandler(std::make_unique<TImagePickerHandler>())
@@ -70,7 +69,21 @@ TRuimteAppSelHandler::TRuimteAppSelHandler(bool anIsRuimte, QWidget* aButParent,
     btnHandler->hide();
     indicatorHandler.create(picturesPerPage, [this](QObject* sender) { clickPageIndicator(sender); });
     imageHandler->create(aMainParent, pickerButtons(aButParent));
+    fillEmptyCatalogues(store());
+}
 
+TfrmRuimteAppSel& TRuimteAppSelHandler::form()
+{
+    if (!_frm)
+        buildForm();
+    return *_frm;
+}
+
+// The form is made when the editor is first opened: its fields and lists are
+// the costliest widgets of the program to make, and most starts never edit.
+void TRuimteAppSelHandler::buildForm()
+{
+    _frm = std::make_unique<TfrmRuimteAppSel>();
     TfrmRuimteAppSel& f = *_frm;
     TUtilities::SetPanelCaption(f.pnlAfbeeldingen, gettext(_IsRuimte ? txtAfbRuimte : txtAfbApparaat));
     TUtilities::SetPanelCaption(f.pnlHeeftCodeSchijf, gettext(txtHeeftCodeSch));
@@ -85,7 +98,6 @@ TRuimteAppSelHandler::TRuimteAppSelHandler(bool anIsRuimte, QWidget* aButParent,
     f.imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedValid);
     for (TImage* indicator : f.imgPIR)
         indicatorHandler.addIndicator(indicator);
-    fillEmptyCatalogues(store());
     if (_IsRuimte)
         f.pnlDimBaar->hide();
 
@@ -128,13 +140,13 @@ QImage TRuimteAppSelHandler::cataloguePicture(int position) const
 void TRuimteAppSelHandler::setPics(int page)
 {
     for (int i = 0; i < picturesPerPage; ++i)
-        _frm->Image[i]->setPicture(cataloguePicture(page * picturesPerPage + i));
+        form().Image[i]->setPicture(cataloguePicture(page * picturesPerPage + i));
 }
 
 void TRuimteAppSelHandler::show(const QString& anOmschrijving, int anImageIndex, bool aDimbaar, bool aVerwijderbaar,
     bool anOudModel, int aCode, RuimteAppSelCallBack aCallBack)
 {
-    TfrmRuimteAppSel& f = *_frm;
+    TfrmRuimteAppSel& f = form();
     const EnvironmentRecord environment = [] {
         const StoreReadLock lock(storeMutex());
         return store().Environment;
@@ -201,13 +213,13 @@ void TRuimteAppSelHandler::show(const QString& anOmschrijving, int anImageIndex,
 
 void TRuimteAppSelHandler::presetCodeLists()
 {
-    const QSignalBlocker blockNumbers(_frm->nummerBox);
-    const QSignalBlocker blockLetters(_frm->kanaalBox);
+    const QSignalBlocker blockNumbers(form().nummerBox);
+    const QSignalBlocker blockLetters(form().kanaalBox);
     // Integer division truncates, so code -1 presets number 1 and letter A.
     const int number = _Code / 16;
     const int letter = _Code - 16 * number;
-    _frm->nummerBox->setCurrentIndex(number >= 0 && number < 16 ? number : 0);
-    _frm->kanaalBox->setCurrentIndex(letter >= 0 && letter < 16 ? letter : 0);
+    form().nummerBox->setCurrentIndex(number >= 0 && number < 16 ? number : 0);
+    form().kanaalBox->setCurrentIndex(letter >= 0 && letter < 16 ? letter : 0);
 }
 
 int TRuimteAppSelHandler::codeFromLists() const
@@ -230,8 +242,8 @@ void TRuimteAppSelHandler::clicked(QObject* Sender)
     if (picture.isNull())
         return;
     _selectedImage = position;
-    _frm->imageSelected->setPicture(picture);
-    _frm->imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedValid);
+    form().imageSelected->setPicture(picture);
+    form().imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedValid);
     _newSelected = true;
 }
 
@@ -243,7 +255,7 @@ void TRuimteAppSelHandler::doubleClicked(QObject* Sender)
     if (!_newSelected)
         return;
     imageHandler->show(
-        _frm->imageSelected->picture(), [this](const Picture& picture) { HandleSelectedImage(picture); });
+        form().imageSelected->picture(), [this](const Picture& picture) { HandleSelectedImage(picture); });
 }
 
 void TRuimteAppSelHandler::HandleSelectedImage(const Picture& aBitmap)
@@ -256,8 +268,8 @@ void TRuimteAppSelHandler::HandleSelectedImage(const Picture& aBitmap)
         return;
     }
     setPics(std::max(indicatorHandler.selectedIndicator(), 0));
-    _frm->imageSelected->setPicture(cataloguePicture(_selectedImage));
-    _frm->pnlPanel1->update();
+    form().imageSelected->setPicture(cataloguePicture(_selectedImage));
+    form().pnlPanel1->update();
 }
 
 void TRuimteAppSelHandler::clickPageIndicator(QObject* Sender)
@@ -273,37 +285,37 @@ void TRuimteAppSelHandler::clickPageIndicator(QObject* Sender)
 
 void TRuimteAppSelHandler::omschrijvingChange()
 {
-    _frm->LR1->setText(_frm->edtOmschrijving->text());
-    setBaseColour(_frm->edtOmschrijving, _orgOmschrijvingColor);
+    form().LR1->setText(form().edtOmschrijving->text());
+    setBaseColour(form().edtOmschrijving, _orgOmschrijvingColor);
 }
 
 void TRuimteAppSelHandler::ButDimmerClick(QObject* Sender)
 {
-    _Dimbaar = Sender == _frm->imgDimJa;
-    showChoice(_Dimbaar, _frm->imgDimJa, _frm->imgDimNee);
+    _Dimbaar = Sender == form().imgDimJa;
+    showChoice(_Dimbaar, form().imgDimJa, form().imgDimNee);
 }
 
 void TRuimteAppSelHandler::ButCodeSchijfClick(QObject* Sender)
 {
-    applyCodeSchijf(Sender == _frm->imgCodeSchijfJa);
+    applyCodeSchijf(Sender == form().imgCodeSchijfJa);
 }
 
 void TRuimteAppSelHandler::applyCodeSchijf(bool yes)
 {
-    showChoice(yes, _frm->imgCodeSchijfJa, _frm->imgCodeSchijfNee);
+    showChoice(yes, form().imgCodeSchijfJa, form().imgCodeSchijfNee);
     if (yes) {
-        _frm->pnlCode->show();
-        _frm->pnlCode->raise();
+        form().pnlCode->show();
+        form().pnlCode->raise();
         btnHandler->LerenState(1);
         _Dimbaar = false;
         _OudModel = true;
         _Code = codeFromLists();
     } else {
-        _frm->pnlCode->hide();
+        form().pnlCode->hide();
         btnHandler->LerenState(0);
         _OudModel = false;
     }
-    showChoice(_Dimbaar, _frm->imgDimJa, _frm->imgDimNee);
+    showChoice(_Dimbaar, form().imgDimJa, form().imgDimNee);
 }
 
 void TRuimteAppSelHandler::codeChanged()
@@ -313,7 +325,7 @@ void TRuimteAppSelHandler::codeChanged()
 
 bool TRuimteAppSelHandler::isLearning() const
 {
-    return _frm->timerLeren->isActive();
+    return _frm && _frm->timerLeren->isActive();
 }
 
 void TRuimteAppSelHandler::ButLerenClick()
@@ -324,9 +336,9 @@ void TRuimteAppSelHandler::ButLerenClick()
     _learningCount = 0;
     // A second press stops the run.
     if (isLearning())
-        _frm->timerLeren->stop();
+        form().timerLeren->stop();
     else
-        _frm->timerLeren->start();
+        form().timerLeren->start();
     if (_Code == -1)
         _Code = firstFreeCode();
     if (!isLearning())
@@ -351,24 +363,24 @@ void TRuimteAppSelHandler::timerAction()
 
 void TRuimteAppSelHandler::zettimeruit()
 {
-    _frm->timerLeren->stop();
+    form().timerLeren->stop();
     btnHandler->LerenState(2);
 }
 
 void TRuimteAppSelHandler::ButWissenClick()
 {
     zettimeruit();
-    _frm->imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedValid);
-    _frm->edtOmschrijving->clear();
-    _frm->LR1->clear();
-    _frm->imageSelected->setPicture(QImage());
+    form().imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedValid);
+    form().edtOmschrijving->clear();
+    form().LR1->clear();
+    form().imageSelected->setPicture(QImage());
     _selectedImage = -1;
     _Code = -1;
 }
 
 bool TRuimteAppSelHandler::validInput()
 {
-    if (_frm->edtOmschrijving->text().isEmpty())
+    if (form().edtOmschrijving->text().isEmpty())
         return _selectedImage == -1;
     return _selectedImage != -1 && (_IsRuimte || TUtilities::IsValidCode(_Code, false));
 }
@@ -378,24 +390,24 @@ void TRuimteAppSelHandler::ButExitClick()
     if (_Code == -1)
         _Code = firstFreeCode();
     if (!validInput()) {
-        if (_frm->edtOmschrijving->text().isEmpty()) {
-            setBaseColour(_frm->edtOmschrijving, QColor(255, 0, 0));
-            _frm->edtOmschrijving->setFocus();
+        if (form().edtOmschrijving->text().isEmpty()) {
+            setBaseColour(form().edtOmschrijving, QColor(255, 0, 0));
+            form().edtOmschrijving->setFocus();
         } else if (_selectedImage == -1) {
-            _frm->imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedInvalid);
+            form().imgSelBackGr->setPicture(TImageFetcher::instance().imgSelectedInvalid);
         }
         return;
     }
-    _frm->pnlPanel1->hide();
+    form().pnlPanel1->hide();
     btnHandler->hide();
     zettimeruit();
     if (_callBack)
-        _callBack(_frm->edtOmschrijving->text(), _selectedImage, _newSelected, _Dimbaar, _OudModel, _Code);
+        _callBack(form().edtOmschrijving->text(), _selectedImage, _newSelected, _Dimbaar, _OudModel, _Code);
 }
 
 void TRuimteAppSelHandler::ButTerugClick()
 {
-    _frm->pnlPanel1->hide();
+    form().pnlPanel1->hide();
     btnHandler->hide();
     zettimeruit();
 }

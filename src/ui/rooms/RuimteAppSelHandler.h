@@ -57,7 +57,8 @@ public:
     void ButExitClick();
     void ButTerugClick();
 
-    TfrmRuimteAppSel& form() const { return *_frm; }
+    // The editor's form, made on first use.
+    TfrmRuimteAppSel& form();
     TRuimteAppSelButHandler& buttons() const { return *btnHandler; }
     TImagePickerHandler& imagePicker() const { return *imageHandler; }
     const TIndicatorHandler& indicators() const { return indicatorHandler; }
@@ -71,6 +72,7 @@ public:
     bool isLearning() const;
 
 private:
+    void buildForm();
     void takePictureLists();
     void setPics(int page);
     void showChoice(bool yes, QObject* yesPicture, QObject* noPicture);
