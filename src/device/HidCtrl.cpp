@@ -20,6 +20,11 @@ void DeviceLinkUi::showMessage(const QString& title, const QString& text)
     std::fprintf(stderr, "%s %s\n", qPrintable(title), qPrintable(text));
 }
 
+void DeviceLinkUi::scheduleFirstCheck(QObject* context, std::function<void()> check)
+{
+    QTimer::singleShot(0, context, std::move(check));
+}
+
 void DeviceLinkUi::showNotConnected()
 {
     showMessage(gettext(txtLetOp), gettext(txtNietAangesloten));
@@ -58,7 +63,7 @@ THidCtrl::THidCtrl(HidTransport& transport, DeviceLinkUi& ui)
 {
     _transport.watch([this] { devicesMayHaveChanged(); });
     _knownDevices = _transport.enumerate();
-    QTimer::singleShot(0, [this] { HidCtrlDeviceChange(true); });
+    _ui.scheduleFirstCheck(&_lifetime, [this] { HidCtrlDeviceChange(true); });
 }
 
 void THidCtrl::devicesMayHaveChanged()

@@ -2,8 +2,10 @@
 
 #include "HidTransport.h"
 
+#include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -23,6 +25,9 @@ public:
     virtual void startUpdateTimer() { }
     // The firmware-update dialog, when it is open, hears that the device is back.
     virtual void deviceReturnedCurrent() { }
+    // Runs the controller's first presence check once the event loop turns;
+    // the call is dropped when `context` goes first.
+    virtual void scheduleFirstCheck(QObject* context, std::function<void()> check);
 };
 
 // The HID device controller: watches the set of HID devices and runs the
@@ -48,10 +53,12 @@ private:
     DeviceLinkUi& _ui;
     std::vector<HidDeviceInfo> _knownDevices;
     std::uint16_t _foundProductId = 0;
+    // Calls queued for this controller die with it.
+    QObject _lifetime;
 };
 
 // Creates the controller (freeing an earlier one); the first presence check
-// runs when the Qt event loop next turns.
+// runs when the Qt event loop next turns (DeviceLinkUi::scheduleFirstCheck).
 THidCtrl& recreatehidctrl(HidTransport& transport, DeviceLinkUi& ui);
 THidCtrl* HidCtrl();
 void destroyhidctrl();

@@ -19,6 +19,8 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     void startUpdateTimer() override;
     void deviceReturnedCurrent() override;
+    // After the main window's first frame, when it is being shown.
+    void scheduleFirstCheck(QObject* context, std::function<void()> check) override;
 
 private:
     QWidget* _mainWindow;

@@ -3,10 +3,10 @@
 #include "DesktopTest.h"
 #include "HidCtrl.h"
 #include "HttpHost.h"
+#include "Language.h"
 #include "LoadSave.h"
 #include "MyDevFunctions.h"
 #include "StoreLock.h"
-#include "Language.h"
 
 #include <QHelpEvent>
 #include <QTcpServer>
@@ -15,6 +15,7 @@
 
 #include <thread>
 
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -136,6 +137,50 @@ TEST_F(MainForm, KeysReachTheKeyHookAsVirtualKeyCodes)
     QTest::keyClick(form.get(), Qt::Key_A);
     EXPECT_EQ(keys, (QList<int> {38, 40, 65})) << "each key once, though it travels up to the window";
     form->_keyHandler = nullptr;
+}
+
+// Counts what the stand-in had been sent when the window painted its first frame.
+class FirstFrameProbe : public QObject {
+public:
+    FirstFrameProbe(QWidget* window, const VirtualZolvo& device)
+        : _device(device)
+    {
+        window->installEventFilter(this);
+    }
+    std::optional<std::size_t> reportsAtFirstFrame;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !reportsAtFirstFrame)
+            reportsAtFirstFrame = _device.trace().size();
+        return false;
+    }
+
+private:
+    const VirtualZolvo& _device;
+};
+
+TEST_F(MainForm, AShownWindowPaintsItsFirstFrameBeforeTheDeviceIsAsked)
+{
+    form = std::make_unique<TMainForm>(settings());
+    FirstFrameProbe probe(form.get(), device);
+    form->show();
+    ASSERT_TRUE(processEventsUntil([] { return ZolvoConnected.load(); }));
+    ASSERT_TRUE(probe.reportsAtFirstFrame.has_value());
+    EXPECT_EQ(*probe.reportsAtFirstFrame, 0u);
+    EXPECT_FALSE(device.trace().empty()) << "then the presence check set the clock";
+}
+
+TEST_F(MainForm, ALinkMadeAgainDropsTheFirstCheckOfTheOneBefore)
+{
+    startMainForm(settings());
+    ASSERT_TRUE(ZolvoConnected);
+    // The old controller's first check is still queued when it is replaced.
+    recreatehidctrl(HidCtrl()->transport(), HidCtrl()->ui());
+    recreatehidctrl(HidCtrl()->transport(), HidCtrl()->ui());
+    ZolvoConnected = false;
+    ASSERT_TRUE(processEventsUntil([] { return ZolvoConnected.load(); }));
 }
 
 TEST_F(MainForm, TheNotConnectedMessageGoesToTheMessageDialog)
