@@ -58,7 +58,8 @@ ProgAktieRecord toRecord(const ProgAktie& aktie)
 
 ProgAktiePtr fromRecord(const ProgAktieRecord& r)
 {
-    auto aktie = std::make_shared<ProgAktie>();
+    // Its stamp is the stored one; reading the clock for each would slow a start.
+    auto aktie = std::make_shared<ProgAktie>(r.RandomNr);
     aktie->Ruimte = r.Ruimte;
     aktie->Apparaat = r.Apparaat;
     aktie->Maand = r.Maand;
@@ -68,7 +69,6 @@ ProgAktiePtr fromRecord(const ProgAktieRecord& r)
     aktie->ZonOffset = r.ZonOffset;
     aktie->RandomB = r.RandomB;
     aktie->OnOffDim = static_cast<std::uint8_t>(r.OnOffDim & 0xFF);
-    aktie->randomNr = r.RandomNr;
     return aktie;
 }
 

@@ -21,6 +21,11 @@ public:
 
     // The values of a new action, stamped with the current time.
     ProgAktie();
+    // The values of a new action with a time stamp of its own, as one read back.
+    explicit ProgAktie(double aRandomNr)
+        : randomNr(aRandomNr)
+    {
+    }
 
     std::int32_t Ruimte = -1;
     std::int32_t Apparaat = -1;

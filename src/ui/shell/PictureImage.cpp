@@ -1,14 +1,19 @@
 #include "PictureImage.h"
 
+#include <vector>
+
 QImage toQImage(const Picture& picture)
 {
     QImage image(picture.width(), picture.height(), QImage::Format_ARGB32);
+    // Every tile shows one at each page change: one pass, no per-pixel calls.
+    const std::vector<bool>* mask = picture.hasMask() ? &picture.mask() : nullptr;
+    std::size_t index = 0;
     for (int y = 0; y < picture.height(); ++y) {
         const Colour* source = picture.row(y);
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
+        for (int x = 0; x < picture.width(); ++x, ++index) {
             const Colour c = source[x];
-            target[x] = picture.isSeeThrough(x, y) ? qRgba(0, 0, 0, 0) : qRgb(redOf(c), greenOf(c), blueOf(c));
+            target[x] = mask && (*mask)[index] ? qRgba(0, 0, 0, 0) : qRgb(redOf(c), greenOf(c), blueOf(c));
         }
     }
     return image;
