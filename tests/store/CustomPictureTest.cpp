@@ -112,7 +112,7 @@ TEST_P(CustomPictureFit, KeepsProportionsCentredOnTransparentBands)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachFormat, CustomPictureFit, ::testing::Values(Format::Jpeg, Format::Gif, Format::Bmp),
-    [](const auto& paramInfo) { return std::string(extensionOf(paramInfo.param) + 1); });
+    [](const auto& paramInfo) { return std::string(extensionOf(paramInfo.param)).substr(1); });
 
 TEST(CustomPicture, RoundsSizeAndPlaceHalvesToEven)
 {
