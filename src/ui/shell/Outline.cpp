@@ -78,8 +78,7 @@ QRegion roundedOutline(QSize size, int corner)
 {
     // Drawn without antialiasing, so a pixel is in or out as on a bitmap. Only
     // a small copy with the same corners is drawn and then stretched: drawing
-    // a whole window's worth of pixels would cost more than the window's
-    // first frame.
+    // the whole window's outline cost milliseconds of every start.
     const int smallSide = std::max(corner, 0) + 8;
     const QSize drawn(std::min(size.width(), smallSide), std::min(size.height(), smallSide));
     QImage shape(drawn, QImage::Format_Alpha8);
