@@ -31,7 +31,6 @@
 #include <memory>
 #include <vector>
 
-#include <sys/resource.h>
 
 namespace {
 
@@ -54,11 +53,20 @@ private:
     bool _seen = false;
 };
 
+// The peak resident size of this program image. Not getrusage's ru_maxrss:
+// Linux carries that over exec, so a child would report its parent's peak.
 long peakMemoryKb()
 {
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return 0;
+    char line[256];
+    long kb = 0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1)
+            break;
+    std::fclose(status);
+    return kb;
 }
 
 int runChild(const QString& kind, const QString& folder, int argc, char* argv[])
