@@ -24,6 +24,17 @@ QByteArray littleEndian32(std::uint32_t value)
     return bytes;
 }
 
+bool isOpaque(const QImage& picture)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(row[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
 bool renderOne(const QString& source, const QString& target)
 {
     QSvgRenderer renderer(source);
@@ -43,6 +54,7 @@ bool renderOne(const QString& source, const QString& target)
     QByteArray bytes(artworkformat::magic, sizeof artworkformat::magic);
     bytes += littleEndian32(size.width());
     bytes += littleEndian32(size.height());
+    bytes += littleEndian32(isOpaque(picture) ? 1 : 0);
     const qsizetype rowBytes = qsizetype(size.width()) * 4;
     QByteArray row(rowBytes, '\0');
     for (int y = 0; y < size.height(); ++y) {

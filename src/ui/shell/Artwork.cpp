@@ -28,6 +28,9 @@ QImage unpack(const QString& name)
         return {};
     const std::uint32_t width = qFromLittleEndian<quint32>(bytes.constData() + 8);
     const std::uint32_t height = qFromLittleEndian<quint32>(bytes.constData() + 12);
+    const QImage::Format format = qFromLittleEndian<quint32>(bytes.constData() + 16) == 1
+        ? QImage::Format_RGB32
+        : QImage::Format_ARGB32_Premultiplied;
     if (width == 0 || height == 0 || width > artworkformat::maxSide || height > artworkformat::maxSide ||
         std::size_t(bytes.size()) != artworkformat::headerSize + std::size_t(width) * height * 4)
         return {};
@@ -38,10 +41,9 @@ QImage unpack(const QString& name)
     // no copy, and a page of them is read only when it is drawn.
     if (stored && QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
         reinterpret_cast<std::uintptr_t>(pixels) % alignof(quint32) == 0)
-        return QImage(reinterpret_cast<const uchar*>(pixels), int(width), int(height), rowBytes,
-            QImage::Format_ARGB32_Premultiplied);
+        return QImage(reinterpret_cast<const uchar*>(pixels), int(width), int(height), rowBytes, format);
 
-    QImage picture(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    QImage picture(int(width), int(height), format);
     for (int y = 0; y < int(height); ++y, pixels += rowBytes)
         qFromLittleEndian<quint32>(pixels, width, picture.scanLine(y));
     return picture;
