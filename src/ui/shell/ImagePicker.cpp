@@ -264,7 +264,12 @@ TPickerForm::TPickerForm(const QString& firstFolder)
     DirectoryListBox1 = place(new QTreeView(imagePickPanel), 10, 40, 167, 185);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     styleAsList(DirectoryListBox1);
+    // A folder that vanishes from the disk takes its row with it, and the tree
+    // moves its current row to a neighbour: that is no choice of the user's.
+    // Connected before the view's own handling, so the flag is up first.
+    connect(folderModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { _treeLosingRows = true; });
     DirectoryListBox1->setModel(folderModel);
+    connect(folderModel, &QAbstractItemModel::rowsRemoved, this, [this] { _treeLosingRows = false; });
     DirectoryListBox1->setHeaderHidden(true);
     for (int column = 1; column < folderModel->columnCount(); ++column)
         DirectoryListBox1->hideColumn(column);
@@ -371,7 +376,7 @@ void TPickerForm::placeChosen(int index)
 
 void TPickerForm::folderChosen(const QModelIndex& index)
 {
-    if (_followingFolder || !index.isValid())
+    if (_followingFolder || _treeLosingRows || !index.isValid())
         return;
     const QString path = folderModel->filePath(index);
     if (path != folder()) {

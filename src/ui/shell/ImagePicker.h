@@ -125,4 +125,5 @@ private:
     std::unique_ptr<TImagePanel> _imagePanel;
     // Set while the form itself moves the tree's current folder.
     bool _followingFolder = false;
+    bool _treeLosingRows = false; // the folder model is taking rows away
 };

@@ -372,6 +372,26 @@ TEST_F(PickerTest, ChoosingAFolderInTheTreeShowsItsPictures)
     EXPECT_EQ(QDir::currentPath(), workingDirectory);
 }
 
+TEST_F(PickerTest, AShownFolderThatVanishesFromTheDiskKeepsThePickerOnIt)
+{
+    const QDir top(folder.path());
+    ASSERT_TRUE(top.mkdir(QStringLiteral("a")) && top.mkdir(QStringLiteral("b")));
+    writeFile(path(QStringLiteral("b/other.bmp")), bmpFile(numbered(1), 24));
+    const QString shown = path(QStringLiteral("a"));
+    picker.setFolder(shown);
+    open();
+    const QModelIndex row = form().folderModel->index(shown);
+    ASSERT_TRUE(row.isValid());
+    ASSERT_EQ(form().DirectoryListBox1->currentIndex(), row);
+
+    ASSERT_TRUE(QDir(shown).removeRecursively());
+    // The tree hears of it from the file system and drops the row.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form().folderModel->index(shown).isValid(); }, waitMs));
+    ASSERT_TRUE(panel().waitForThumbnails(waitMs));
+    EXPECT_EQ(form().folder(), shown) << "not moved to a neighbour the user never chose";
+    EXPECT_TRUE(panel().fileList().isEmpty());
+}
+
 TEST_F(PickerTest, PlacesAreHomeTheVolumesAndTheRoot)
 {
     open();
