@@ -31,7 +31,6 @@
 #include <memory>
 #include <vector>
 
-
 namespace {
 
 // Stops the event loop once `window` has painted for the first time.

@@ -19,10 +19,9 @@ QImage unpack(const QString& name)
     const QResource resource(QStringLiteral(":/artwork/%1.art").arg(name));
     if (!resource.isValid())
         return {};
+    // Stored as it is, the bytes are the executable's own: nothing is copied.
+    const QByteArray bytes = resource.uncompressedData();
     const bool stored = resource.compressionAlgorithm() == QResource::NoCompression;
-    const QByteArray bytes = stored
-        ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
-        : resource.uncompressedData();
     if (std::size_t(bytes.size()) < artworkformat::headerSize ||
         std::memcmp(bytes.constData(), artworkformat::magic, sizeof artworkformat::magic) != 0)
         return {};
